@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <csignal>
+#include <filesystem>
 #include <random>
 #include <sys/wait.h>
 #include <thread>
@@ -92,8 +92,9 @@ TEST(ProfileCrash, TwoProcessesSavingAtOnceLoseNoKey) {
     ProfileStore reader;
     for (int w = 0; w < kWriters; ++w)
         for (int k = 0; k < kKeys; ++k)
-            EXPECT_EQ(reader.read(path, "Config1", "W" + std::to_string(w) + "_" + std::to_string(k), 10),
-                      std::to_string(k));
+            EXPECT_EQ(
+                reader.read(path, "Config1", "W" + std::to_string(w) + "_" + std::to_string(k), 10),
+                std::to_string(k));
 }
 
 } // namespace

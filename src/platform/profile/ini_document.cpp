@@ -9,7 +9,9 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trim(std::string_view s) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto isBlank = [](char c) {
+        return c == ' ' || c == '\t';
+    };
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back()))
@@ -17,15 +19,19 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
-bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+bool hasLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
 
 } // namespace
 
 bool namesEqual(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool IniDocument::isValidSectionName(std::string_view name) {
@@ -64,9 +70,8 @@ IniDocument IniDocument::parse(std::string_view text) {
         if (content.starts_with('[')) {
             auto close = content.find(']');
             doc.sections_.push_back(Section{
-                .name = std::string(trim(content.substr(1, close == std::string_view::npos
-                                                               ? std::string_view::npos
-                                                               : close - 1))),
+                .name = std::string(trim(content.substr(
+                    1, close == std::string_view::npos ? std::string_view::npos : close - 1))),
                 .header = std::string(raw),
             });
             continue;
@@ -125,8 +130,8 @@ std::optional<std::string_view> IniDocument::find(std::string_view section,
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = findSection(section);
     if (!s) {
-        s = &sections_.emplace_back(Section{.name = std::string(section),
-                                            .header = "[" + std::string(section) + "]"});
+        s = &sections_.emplace_back(
+            Section{.name = std::string(section), .header = "[" + std::string(section) + "]"});
     }
     auto lastEntry = s->lines.end();
     for (auto it = s->lines.begin(); it != s->lines.end(); ++it) {
