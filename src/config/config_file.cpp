@@ -67,10 +67,8 @@ void loadConfig(Settings& settings, const std::string& file, std::int32_t n, boo
         macro::loadMacroSection(settings.macroFiles(), file, section, settings.macros);
 }
 
-Status saveConfig(Settings& settings, const std::string& file, std::int32_t n, bool withMacros) {
-    const std::string section = configSection(n);
-    const MouseConfig& c = settings.config;
-    auto batch = settings.profiles.batch(file);
+void writeConfigSection(profile::ProfileStore::Batch& batch, const std::string& section,
+                        const MouseConfig& c) {
     const auto put = [&](const std::string& name, std::int32_t value) {
         batch.write(section, name, std::to_string(value));
     };
@@ -94,6 +92,12 @@ Status saveConfig(Settings& settings, const std::string& file, std::int32_t n, b
     put("WHEEL_SPEED", c.wheelSpeed);
     put("USB_SPEED", c.pollingRate);
     put("FIRE_TIME", c.fireTime);
+}
+
+Status saveConfig(Settings& settings, const std::string& file, std::int32_t n, bool withMacros) {
+    const std::string section = configSection(n);
+    auto batch = settings.profiles.batch(file);
+    writeConfigSection(batch, section, settings.config);
     if (withMacros)
         macro::writeMacroSection(batch, section, settings.macros);
     return logged(batch.commit(), "saving a configuration");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/profile/profile_store.h"
 #include "platform/result.h"
 
 #include <cstdint>
@@ -8,9 +9,7 @@
 namespace zantor {
 
 struct Settings;
-namespace profile {
-class ProfileStore;
-}
+class MouseConfig;
 
 inline constexpr const char* kInitSection = "Init";
 inline constexpr const char* kCurrentConfigKey = "CurConfig";
@@ -28,6 +27,10 @@ void loadConfig(Settings& settings, const std::string& file, std::int32_t n, boo
 
 // Writes every setting key into Config<n>, and the macro-table copy withMacros, in one rewrite.
 Status saveConfig(Settings& settings, const std::string& file, std::int32_t n, bool withMacros);
+
+// The setting keys of a configuration, in save order, added to a batch for any section.
+void writeConfigSection(profile::ProfileStore::Batch& batch, const std::string& section,
+                        const MouseConfig& config);
 
 // Writes only DPI_LEVEL into Config<n>.
 Status saveDpiLevel(Settings& settings, const std::string& file, std::int32_t n);
