@@ -60,11 +60,14 @@ IniDocument IniDocument::parse(std::string_view text) {
 
     doc.sections_.push_back(Section{.isPreamble = true});
     while (!text.empty()) {
-        auto end = text.find('\n');
-        std::string_view raw = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (raw.ends_with('\r'))
+        const auto breakAt = text.find('\n');
+        std::string_view raw = text.substr(0, breakAt);
+        std::string end = breakAt == std::string_view::npos ? "" : "\n";
+        text.remove_prefix(breakAt == std::string_view::npos ? text.size() : breakAt + 1);
+        if (!end.empty() && raw.ends_with('\r')) {
             raw.remove_suffix(1);
+            end = "\r\n";
+        }
 
         const std::string_view content = trim(raw);
         if (content.starts_with('[')) {
@@ -73,10 +76,11 @@ IniDocument IniDocument::parse(std::string_view text) {
                 .name = std::string(trim(content.substr(
                     1, close == std::string_view::npos ? std::string_view::npos : close - 1))),
                 .header = std::string(raw),
+                .headerEnd = std::move(end),
             });
             continue;
         }
-        Line line{.text = std::string(raw)};
+        Line line{.text = std::string(raw), .end = std::move(end)};
         const auto equals = content.find('=');
         if (!content.empty() && content.front() != ';' && equals != std::string_view::npos) {
             line.isEntry = true;
@@ -92,11 +96,19 @@ std::string IniDocument::serialize() const {
     std::string out;
     if (byteOrderMark_)
         out += kByteOrderMark;
+    // Only the file's last line may lack a line end; one that got lines after it gains one.
+    bool unended = false;
+    const auto append = [&](const std::string& text, const std::string& end) {
+        if (unended)
+            out += lineEnd_;
+        out.append(text).append(end);
+        unended = end.empty();
+    };
     for (const Section& section : sections_) {
         if (!section.isPreamble)
-            out.append(section.header).append(lineEnd_);
+            append(section.header, section.headerEnd);
         for (const Line& line : section.lines)
-            out.append(line.text).append(lineEnd_);
+            append(line.text, line.end);
     }
     return out;
 }
@@ -149,7 +161,8 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     s->lines.insert(insertAt, Line{.text = k + "=" + std::string(value),
                                    .key = k,
                                    .value = std::string(value),
-                                   .isEntry = true});
+                                   .isEntry = true,
+                                   .end = lineEnd_});
 }
 
 } // namespace zantor::profile
