@@ -14,8 +14,7 @@ struct Error {
 };
 
 // A value or an Error. Platform calls return it; the logic decides what the user sees.
-template <class T>
-class [[nodiscard]] Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : state_(std::move(value)) {}
     Result(Error error) : state_(std::move(error)) {}

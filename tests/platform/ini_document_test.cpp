@@ -29,6 +29,22 @@ TEST(IniDocument, CommentsBlankLinesAndUnchangedLinesSurviveARewrite) {
                                "[Config1]\r\nK0=1\r\nnot an entry\r\n");
 }
 
+TEST(IniDocument, LineEndsAreKeptAsTheyWere) {
+    const std::string texts[] = {
+        "[A]\r\nx=1\ny=2\r\n", // mixed
+        "[A]\nx=1",            // no line end at the end
+        "\n\r\r\r\n\xb3",      // stray carriage returns
+        "\xEF\xBB\xBF",        // only a byte order mark
+    };
+    for (const auto& text : texts) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(IniDocument::parse(text).serialize(), text);
+    }
+    auto doc = IniDocument::parse("[A]\r\nx=1");
+    doc.set("A", "y", "2");
+    EXPECT_EQ(doc.serialize(), "[A]\r\nx=1\r\ny=2\r\n");
+}
+
 TEST(IniDocument, SetAppendsAfterTheLastEntryAndAddsMissingSectionsAtTheEnd) {
     auto doc = IniDocument::parse("[A]\nx=1\n\n[B]\ny=2\n");
     doc.set("A", "z", "3");

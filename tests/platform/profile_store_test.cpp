@@ -118,7 +118,8 @@ TEST(ProfileStore, ThreadsWritingAtOnceLoseNoKey) {
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([&, t] {
             for (int k = 0; k < kKeys; ++k)
-                ASSERT_TRUE(store.write(path, "S", "t" + std::to_string(t) + "k" + std::to_string(k),
+                ASSERT_TRUE(store.write(path, "S",
+                                        "t" + std::to_string(t) + "k" + std::to_string(k),
                                         std::to_string(k)));
         });
     }

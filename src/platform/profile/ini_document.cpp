@@ -9,7 +9,9 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trim(std::string_view s) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto isBlank = [](char c) {
+        return c == ' ' || c == '\t';
+    };
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back()))
@@ -17,15 +19,19 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
-bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+bool hasLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
 
 } // namespace
 
 bool namesEqual(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool IniDocument::isValidSectionName(std::string_view name) {
@@ -54,24 +60,27 @@ IniDocument IniDocument::parse(std::string_view text) {
 
     doc.sections_.push_back(Section{.isPreamble = true});
     while (!text.empty()) {
-        auto end = text.find('\n');
-        std::string_view raw = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (raw.ends_with('\r'))
+        const auto breakAt = text.find('\n');
+        std::string_view raw = text.substr(0, breakAt);
+        std::string end = breakAt == std::string_view::npos ? "" : "\n";
+        text.remove_prefix(breakAt == std::string_view::npos ? text.size() : breakAt + 1);
+        if (!end.empty() && raw.ends_with('\r')) {
             raw.remove_suffix(1);
+            end = "\r\n";
+        }
 
         const std::string_view content = trim(raw);
         if (content.starts_with('[')) {
             auto close = content.find(']');
             doc.sections_.push_back(Section{
-                .name = std::string(trim(content.substr(1, close == std::string_view::npos
-                                                               ? std::string_view::npos
-                                                               : close - 1))),
+                .name = std::string(trim(content.substr(
+                    1, close == std::string_view::npos ? std::string_view::npos : close - 1))),
                 .header = std::string(raw),
+                .headerEnd = std::move(end),
             });
             continue;
         }
-        Line line{.text = std::string(raw)};
+        Line line{.text = std::string(raw), .end = std::move(end)};
         const auto equals = content.find('=');
         if (!content.empty() && content.front() != ';' && equals != std::string_view::npos) {
             line.isEntry = true;
@@ -87,11 +96,19 @@ std::string IniDocument::serialize() const {
     std::string out;
     if (byteOrderMark_)
         out += kByteOrderMark;
+    // Only the file's last line may lack a line end; one that got lines after it gains one.
+    bool unended = false;
+    const auto append = [&](const std::string& text, const std::string& end) {
+        if (unended)
+            out += lineEnd_;
+        out.append(text).append(end);
+        unended = end.empty();
+    };
     for (const Section& section : sections_) {
         if (!section.isPreamble)
-            out.append(section.header).append(lineEnd_);
+            append(section.header, section.headerEnd);
         for (const Line& line : section.lines)
-            out.append(line.text).append(lineEnd_);
+            append(line.text, line.end);
     }
     return out;
 }
@@ -125,8 +142,8 @@ std::optional<std::string_view> IniDocument::find(std::string_view section,
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = findSection(section);
     if (!s) {
-        s = &sections_.emplace_back(Section{.name = std::string(section),
-                                            .header = "[" + std::string(section) + "]"});
+        s = &sections_.emplace_back(
+            Section{.name = std::string(section), .header = "[" + std::string(section) + "]"});
     }
     auto lastEntry = s->lines.end();
     for (auto it = s->lines.begin(); it != s->lines.end(); ++it) {
@@ -144,7 +161,8 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     s->lines.insert(insertAt, Line{.text = k + "=" + std::string(value),
                                    .key = k,
                                    .value = std::string(value),
-                                   .isEntry = true});
+                                   .isEntry = true,
+                                   .end = lineEnd_});
 }
 
 } // namespace zantor::profile

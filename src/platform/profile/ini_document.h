@@ -38,10 +38,12 @@ private:
         std::string key;   // empty for lines that are not entries
         std::string value; // trimmed
         bool isEntry = false;
+        std::string end; // the line's own line end; empty for a last line without one
     };
     struct Section {
         std::string name; // trimmed; the preamble before the first header has none
         std::string header;
+        std::string headerEnd;
         bool isPreamble = false;
         std::vector<Line> lines;
     };
@@ -50,7 +52,7 @@ private:
     const Section* findSection(std::string_view name) const;
 
     std::vector<Section> sections_;
-    std::string lineEnd_ = "\n";
+    std::string lineEnd_ = "\n"; // for new lines: the file's first line end
     bool byteOrderMark_ = false;
 };
 

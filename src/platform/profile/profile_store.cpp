@@ -202,8 +202,8 @@ bool ProfileStore::exists(const std::string& path) {
     return ::access(path.c_str(), R_OK) == 0;
 }
 
-Status ProfileStore::write(const std::string& path, std::string_view section,
-                           std::string_view key, std::string_view value) {
+Status ProfileStore::write(const std::string& path, std::string_view section, std::string_view key,
+                           std::string_view value) {
     Batch batch = this->batch(path);
     batch.write(section, key, value);
     return batch.commit();
@@ -222,7 +222,8 @@ Status ProfileStore::Batch::commit() {
     return status;
 }
 
-Status ProfileStore::apply(const std::string& requestedPath, const std::vector<Batch::Write>& writes) {
+Status ProfileStore::apply(const std::string& requestedPath,
+                           const std::vector<Batch::Write>& writes) {
     for (const auto& w : writes) {
         if (!IniDocument::isValidSectionName(w.section) || !IniDocument::isValidKeyName(w.key) ||
             !IniDocument::isValidValue(w.value)) {
@@ -254,8 +255,8 @@ Status ProfileStore::apply(const std::string& requestedPath, const std::vector<B
     struct stat st {};
     if (status && ::stat(path.c_str(), &st) == 0) {
         std::lock_guard lock(cacheMutex_);
-        cache_[path] = CachedFile{identityOf(st),
-                                  std::make_shared<const IniDocument>(std::move(document))};
+        cache_[path] =
+            CachedFile{identityOf(st), std::make_shared<const IniDocument>(std::move(document))};
     }
     return status; // the folder lock goes with folderFd
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zantor {
+
+// What a button function code makes happen, and who carries it out.
+enum class FunctionKind {
+    None,           // 0, and the codes no menu produces
+    DeviceFunction, // carried out by the mouse
+    MediaKey,       // 21…30
+    BuiltInMacro,   // 31…38
+    Calculator,     // 39
+    Terminal,       // 40
+    UserMacro,      // 41…52
+};
+
+inline constexpr std::int32_t kPrimaryClickCode = 1;
+inline constexpr std::int32_t kMaxFunctionCode = 54;
+
+FunctionKind functionKindOf(std::int32_t code);
+// The code the mouse gets for a button: its own device functions, 0 for everything the program
+// carries out itself.
+std::int32_t deviceCodeOf(std::int32_t code);
+// Functions after which the mouse reports its new DPI level.
+bool changesDpiLevel(std::int32_t code);
+// Position of the code within its kind: media key, built-in or user macro 0…, device code.
+std::int32_t indexWithinKind(std::int32_t code);
+
+// An English description of a code, for the command-line tool ("media key: Volume Increment").
+std::string describeFunction(std::int32_t code);
+
+} // namespace zantor
