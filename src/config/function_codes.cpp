@@ -48,6 +48,8 @@ FunctionKind functionKindOf(std::int32_t code) {
 }
 
 std::int32_t deviceCodeOf(std::int32_t code) {
+    if (code < 0)
+        return code; // sent as its low 8 bits, like the codes the mouse knows
     const CodeRange* r = rangeOf(code);
     return r && r->firstDeviceCode ? r->firstDeviceCode + (code - r->first) : 0;
 }

@@ -21,7 +21,7 @@ inline constexpr std::int32_t kMaxFunctionCode = 54;
 
 FunctionKind functionKindOf(std::int32_t code);
 // The code the mouse gets for a button: its own device functions, 0 for everything the program
-// carries out itself.
+// carries out itself. A negative code (only from a file) goes out as it is, in its low 8 bits.
 std::int32_t deviceCodeOf(std::int32_t code);
 // Functions after which the mouse reports its new DPI level.
 bool changesDpiLevel(std::int32_t code);

@@ -121,6 +121,10 @@ void MouseConfig::toggleCycleColour(int colour) {
     } else {
         cycleColourOn[colour] = 1;
     }
+    recomputeCycleColourMask();
+}
+
+void MouseConfig::recomputeCycleColourMask() {
     std::uint8_t mask = 0;
     for (int i = 0; i < kCycleColourCount; ++i)
         if (cycleColourOn[i])

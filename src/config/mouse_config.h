@@ -91,6 +91,7 @@ public:
     // Derived members after a direct change of their sources.
     void recomputeDpiLevel(int level);
     void setCycleColoursFromMask(std::uint8_t storedMask);
+    void recomputeCycleColourMask();
 
     // Bounded views for table look-ups.
     int dpiStepIndex(int level) const; // dpiStep clamped to 0…11

@@ -6,6 +6,7 @@
 #include "macro/macro_tables.h"
 
 #include <cstdint>
+#include <shared_mutex>
 
 namespace zantor {
 
@@ -28,9 +29,12 @@ struct Settings {
     macro::MacroTables macros;
     RelaxedAtomic<std::int32_t> currentConfig{1}; // 1…5 from the window
     RelaxedAtomic<std::int32_t> language{1};      // 0 Korean ("_CN" files), else English
+    // Macro records are read by the player thread while this thread may load new ones: the
+    // player holds it shared for each event it reads, loads hold it exclusively.
+    mutable std::shared_mutex macroLock;
 
     macro::MacroFileContext macroFiles() const {
-        return macro::MacroFileContext{profiles, messages, language};
+        return macro::MacroFileContext{profiles, messages, language, &macroLock};
     }
 };
 

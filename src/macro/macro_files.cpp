@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <span>
+#include <vector>
 
 namespace zantor::macro {
 namespace {
@@ -14,7 +15,7 @@ constexpr std::size_t kCountBuffer = 3; // room for two characters
 constexpr std::size_t kMacroBuffer = kEncodedLength + 1;
 
 // Fills records from a section and returns the count, cut to the table's capacity. A count
-// below zero reads as an empty table.
+// below zero reads as an empty table. The file is read before the table is touched.
 std::uint16_t loadRecords(const MacroFileContext& context, const std::string& file,
                           std::string_view section, std::span<MacroRecord> records) {
     const auto snapshot = context.profiles.snapshot(file);
@@ -23,9 +24,16 @@ std::uint16_t loadRecords(const MacroFileContext& context, const std::string& fi
     const auto stored = profile::parseDecimal(snapshot.read(section, kMacroCountKey, kCountBuffer));
     const auto count = static_cast<std::uint16_t>(
         std::clamp<std::int32_t>(stored, 0, static_cast<std::int32_t>(records.size())));
+    std::vector<MacroRecord> loaded;
+    loaded.reserve(count);
     for (std::uint16_t i = 0; i < count; ++i)
-        records[i] =
-            DecodeMacro(snapshot.read(section, std::to_string(i), kMacroBuffer), context.language);
+        loaded.push_back(
+            DecodeMacro(snapshot.read(section, std::to_string(i), kMacroBuffer), context.language));
+
+    std::unique_lock<std::shared_mutex> lock;
+    if (context.tablesLock)
+        lock = std::unique_lock(*context.tablesLock);
+    std::copy(loaded.begin(), loaded.end(), records.begin());
     return count;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/profile/profile_store.h"
 #include "platform/result.h"
 
+#include <shared_mutex>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ struct MacroFileContext {
     profile::ProfileStore& profiles;
     UserMessages& messages;
     int language = 1;
+    // Held exclusively while a load replaces records, which a player thread may be reading.
+    std::shared_mutex* tablesLock = nullptr;
 };
 
 // Replace the user table by the macros of a section ("Macros" of a library file, or a

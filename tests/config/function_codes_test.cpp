@@ -32,7 +32,7 @@ TEST(FunctionCodes, DeviceCodesKindsAndDpiChanges) {
         {41, 0, FunctionKind::UserMacro, false},
         {52, 0, FunctionKind::UserMacro, false},
         {53, 0, FunctionKind::None, false},
-        {-1, 0, FunctionKind::None, false},
+        {-1, -1, FunctionKind::None, false},
         {1000, 0, FunctionKind::None, false},
     };
     for (const auto& c : cases) {
