@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25) # under -P this enables the IN_LIST operator
 # Lays out a home folder from resources/. Shipped data the program only reads is kept in step
 # with the sources; files the program writes (config.ini, the user macro libraries) are copied
 # only when missing, so a rebuild never throws away the user's saved settings.
