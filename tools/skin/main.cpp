@@ -11,8 +11,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s SKINS_DIR\n", argv[0]);
         return 64;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Always offscreen: the same fonts and metrics on every machine, with or without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const auto problems = zantor::skingen::writeSkin(zantor::skingen::skinDescription(), argv[1]);
     for (const std::string& problem : problems)

@@ -293,7 +293,7 @@ void drawEntry(QPainter& p, const Entry& e, const PageContext& c) {
         p.setRenderHint(QPainter::Antialiasing, false);
         const QColor body = s == State::Normal ? kCellBody
                             : s == State::Over ? kHover.lighter(110)
-                                               : QColor(0x3A, 0x48, 0x5A);
+                                               : kDownBottom;
         p.fillRect(b.x + 1, b.y + 1, b.w - 2, b.h - 1, body);
         if (s != State::Normal) {
             const QColor ring = s == State::Over ? kAccent : kDownEdge;
