@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry_art.h"
 #include "skin_description.h"
 
 #include <QImage>
@@ -7,12 +8,7 @@
 
 namespace zantor::skingen {
 
-// The three looks of a window's images: at rest, under the pointer, pressed or chosen.
-enum class State { Normal, Over, Down };
-
 // previewColour: the cycle colour 0...6 the lighting preview shows, or kUnlit.
-inline constexpr int kUnlit = -1;
-
 QImage paintPage(const Description& d, Page page, State state, int previewColour);
 QImage paintMenu(const MenuDescription& menu, State state);
 QImage paintWarning(const Description& d, State state);
