@@ -1,5 +1,7 @@
 #include "skin_description.h"
 
+#include "function_name_texts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -292,60 +294,6 @@ std::vector<Entry> advancedEntries() {
     return e;
 }
 
-std::vector<FunctionName> functionNames() {
-    std::vector<FunctionName> names = {
-        {1, "Left Click", "왼쪽 클릭"},
-        {2, "Right Click", "오른쪽 클릭"},
-        {3, "Middle Click", "휠 클릭"},
-        {4, "Back", "뒤로 가기"},
-        {5, "Forward", "앞으로 가기"},
-        {6, "DPI Cycle", "DPI 순환"},
-        {7, "Mouse Functions", "마우스 기능"},
-        {8, "Multimedia", "멀티미디어"},
-        {9, "My Macros", "내 매크로"},
-        {10, "Preset Macros", "기본 매크로"},
-        {11, "Rapid Fire", "연사"},
-        {12, "Double Click", "더블 클릭"},
-        {13, "Scroll Up", "위로 스크롤"},
-        {14, "Scroll Down", "아래로 스크롤"},
-        {15, "DPI Up", "DPI 올리기"},
-        {16, "DPI Down", "DPI 내리기"},
-        {17, "Disable Button", "버튼 끄기"},
-        {18, "No Function", "기능 없음"},
-        {19, "No Function", "기능 없음"},
-        {20, "No Function", "기능 없음"},
-        {21, "Web Home", "웹 홈"},
-        {22, "Media Player", "미디어 플레이어"},
-        {23, "E-mail", "이메일"},
-        {24, "Volume Up", "볼륨 크게"},
-        {25, "Volume Down", "볼륨 작게"},
-        {26, "Previous Track", "이전 트랙"},
-        {27, "Next Track", "다음 트랙"},
-        {28, "Mute", "음소거"},
-        {29, "Play/Pause", "재생/일시정지"},
-        {30, "Calculator", "계산기"},
-    };
-    static constexpr const char* preset[8][2] = {
-        {"Preset Macro 1", "기본 매크로 1"}, {"Preset Macro 2", "기본 매크로 2"},
-        {"Preset Macro 3", "기본 매크로 3"}, {"Preset Macro 4", "기본 매크로 4"},
-        {"Preset Macro 5", "기본 매크로 5"}, {"Preset Macro 6", "기본 매크로 6"},
-        {"Preset Macro 7", "기본 매크로 7"}, {"Preset Macro 8", "기본 매크로 8"}};
-    for (int k = 0; k < 8; ++k)
-        names.push_back({31 + k, preset[k][0], preset[k][1]});
-    names.push_back({39, "Open Calculator", "계산기 실행"});
-    names.push_back({40, "Open Terminal", "터미널 실행"});
-    static constexpr const char* user[12][2] = {
-        {"Macro 1", "매크로 1"},   {"Macro 2", "매크로 2"},   {"Macro 3", "매크로 3"},
-        {"Macro 4", "매크로 4"},   {"Macro 5", "매크로 5"},   {"Macro 6", "매크로 6"},
-        {"Macro 7", "매크로 7"},   {"Macro 8", "매크로 8"},   {"Macro 9", "매크로 9"},
-        {"Macro 10", "매크로 10"}, {"Macro 11", "매크로 11"}, {"Macro 12", "매크로 12"}};
-    for (int k = 0; k < 12; ++k)
-        names.push_back({41 + k, user[k][0], user[k][1]});
-    names.push_back({53, "No Function", "기능 없음"});
-    names.push_back({54, "No Function", "기능 없음"});
-    return names;
-}
-
 Description build() {
     Description d;
     d.window = {{0, 0, 800, 600}, 24, 12, 20, 12};
@@ -369,7 +317,7 @@ Description build() {
         {"MACRODISPLAY", 1, {210, 124, 148, 236}, "macro list"},
         {"MACRODISPLAY", 2, {368, 124, 172, 236}, "macro event list"},
     };
-    d.functionNames = functionNames();
+    d.functionNames.assign(kFunctionNames.begin(), kFunctionNames.end());
     d.menu = {160, 24, 10, {7, 8, 9, 10}};
     d.subMenu = {170, 24, 12, {}};
     d.warningWindow = {{0, 0, 460, 150}, 14, 0, 14, 0};
