@@ -2,6 +2,7 @@
 
 #include "cli/macro_format.h"
 #include "config/function_codes.h"
+#include "skin/function_names.h"
 
 #include <cstdio>
 
@@ -21,12 +22,20 @@ std::span<const macro::MacroRecord> userMacros(const Settings& s) {
 
 } // namespace
 
-std::string functionLabel(const Settings& settings, std::int32_t code) {
-    std::string label = describeFunction(code);
-    if (const auto* m = settings.macros.userMacroForCode(code);
-        m && code - macro::kFirstUserMacroCode < settings.macros.userMacroCount)
-        label += " \"" + m->nameUtf8() + "\"";
-    return label;
+std::string functionLabel(const Settings& settings, const skin::FunctionNames* names,
+                          std::int32_t code) {
+    const std::string meaning = describeFunction(code);
+    std::string shown;
+    if (names) {
+        std::vector<std::string> macroNames;
+        for (std::size_t i = 0; i < settings.macros.userMacroCount; ++i)
+            macroNames.push_back(settings.macros.userMacros[i].nameUtf8());
+        shown = skin::FunctionDisplayName(code, *names, macroNames);
+    } else if (const auto* m = settings.macros.userMacroForCode(code);
+               m && code - macro::kFirstUserMacroCode < settings.macros.userMacroCount) {
+        shown = m->nameUtf8();
+    }
+    return shown.empty() ? meaning : "\"" + shown + "\" (" + meaning + ")";
 }
 
 nlohmann::ordered_json configToJson(const Settings& settings, int n) {
@@ -61,13 +70,14 @@ nlohmann::ordered_json configToJson(const Settings& settings, int n) {
     };
 }
 
-void printConfig(std::ostream& out, const Settings& settings, int n) {
+void printConfig(std::ostream& out, const Settings& settings, int n,
+                 const skin::FunctionNames* names) {
     const MouseConfig& c = settings.config;
     out << "Configuration " << n << " (" << (settings.language == 0 ? "Korean" : "English")
         << " interface)\n\nButtons\n";
     for (int b = 0; b < kButtonCount; ++b)
         out << "  K" << b << "  " << c.buttonFunction[b] << "  "
-            << functionLabel(settings, c.buttonFunction[b]) << '\n';
+            << functionLabel(settings, names, c.buttonFunction[b]) << '\n';
 
     out << "\nDPI levels (active: " << c.dpiLevel << ")\n";
     for (int level = 0; level < kDpiLevelCount; ++level) {

@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/config_format.h"
 #include "config/config_file.h"
+#include "skin/function_names.h"
 
 namespace zantor::cli {
 
@@ -34,8 +35,12 @@ int showCommand(const GlobalOptions& options, const Arguments& args, std::ostrea
 
     if (json)
         out << configToJson(settings, n).dump(2) << '\n';
-    else
-        printConfig(out, settings, n);
+    else {
+        // Without the skin's layout the functions are still described, only not by name.
+        const auto names =
+            skin::LoadFunctionNames(session->profiles, session->paths, settings.language);
+        printConfig(out, settings, n, names ? &*names : nullptr);
+    }
     return kExitOk;
 }
 

@@ -78,8 +78,7 @@ std::string describeFunction(std::int32_t code) {
     const auto index = std::to_string(indexWithinKind(code));
     switch (functionKindOf(code)) {
     case FunctionKind::DeviceFunction:
-        return code == kPrimaryClickCode ? "mouse function 1 (primary click)"
-                                         : "mouse function " + index;
+        return "mouse function " + index;
     case FunctionKind::MediaKey:
         return "media key: " + std::string(kMediaKeyNames[indexWithinKind(code)]);
     case FunctionKind::BuiltInMacro:

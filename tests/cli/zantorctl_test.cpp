@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <sstream>
 
 namespace zantor::cli {
@@ -48,8 +49,21 @@ TEST_F(ZantorctlTest, ShowDefaultsToTheCurrentConfiguration) {
                     "[Init]\nCurConfig=3\nVER_SEL=0\n[Config3]\nK0=1\nK1=44\nFIRE_TIME=12345\n");
     ASSERT_EQ(run({"show"}), kExitOk) << err.str();
     EXPECT_NE(out.str().find("Configuration 3 (Korean interface)"), std::string::npos) << out.str();
-    EXPECT_NE(out.str().find("K1  44  user macro 3"), std::string::npos);
+    EXPECT_NE(out.str().find("K1  44  user macro 3"), std::string::npos) << "no macro 3 here";
     EXPECT_NE(out.str().find("Fire interval: 1234ms"), std::string::npos);
+}
+
+TEST_F(ZantorctlTest, ButtonFunctionsAreNamedAsTheWindowNamesThem) {
+    std::filesystem::copy(std::string(ZANTOR_SOURCE_DIR) + "/resources/skins", home.file("skins"),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::skip_existing);
+    ASSERT_EQ(run({"show", "4"}), kExitOk) << err.str();
+    EXPECT_NE(out.str().find("K4  24  \"Volume Up\" (media key: Volume Increment)"),
+              std::string::npos)
+        << out.str();
+    ASSERT_EQ(run({"show", "2"}), kExitOk) << err.str();
+    EXPECT_NE(out.str().find("K4  42  \"Rapid fire\" (user macro 1)"), std::string::npos)
+        << out.str();
 }
 
 TEST_F(ZantorctlTest, MacrosOfEachSource) {
