@@ -15,6 +15,20 @@ int showCommand(const GlobalOptions& options, const Arguments& args, std::ostrea
                 std::ostream& err);
 int macrosCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
                   std::ostream& err);
+int applyCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
+                 std::ostream& err);
+int exportCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
+                  std::ostream& err);
+int importCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
+                  std::ostream& err);
+int resetCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
+                 std::ostream& err);
+int listenCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
+                  std::ostream& err);
+int pressCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
+                 std::ostream& err);
+int injectCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
+                  std::ostream& err);
 
 // The whole tool: global options, then a command.
 int runZantorctl(const Arguments& args, std::ostream& out, std::ostream& err);

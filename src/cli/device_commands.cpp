@@ -77,15 +77,22 @@ Result<std::vector<std::uint8_t>> parseHexBytes(const std::vector<std::string>& 
 } // namespace
 
 std::unique_ptr<hid::HidBackend> makeHidBackend(const GlobalOptions& options,
-                                                std::ostream& traceOut) {
+                                                std::ostream& traceOut,
+                                                hid::SimulatedMouse** simulated) {
     // Stateless, so one for the process serves every backend made here.
     static device::SteadyClock clock;
     const auto start = clock.now();
     std::unique_ptr<hid::HidBackend> backend;
-    if (options.simulate)
-        backend = std::make_unique<hid::SimulatedMouse>(clock);
-    else
+    if (options.simulate) {
+        auto mouse = std::make_unique<hid::SimulatedMouse>(clock);
+        if (simulated)
+            *simulated = mouse.get();
+        backend = std::move(mouse);
+    } else {
+        if (simulated)
+            *simulated = nullptr;
         backend = std::make_unique<hid::HidrawBackend>();
+    }
     if (options.trace)
         backend = std::make_unique<hid::TracingBackend>(std::move(backend), clock, start, traceOut);
     return backend;

@@ -3,6 +3,7 @@
 #include "cli/global_options.h"
 #include "device/device_link.h"
 #include "platform/hid/hid_backend.h"
+#include "platform/hid/simulated_mouse.h"
 
 #include <memory>
 #include <ostream>
@@ -23,9 +24,11 @@ inline constexpr std::string_view DEVICE_COMMANDS_HELP =
     "    zantorctl decode HEX...                        a command or event report explained\n";
 
 // The simulated mouse with --simulate, the hidraw devices otherwise; with --trace every report
-// sent or read is printed to traceOut, timed from this call.
+// sent or read is printed to traceOut, timed from this call. `simulated`, when given, receives
+// the simulated mouse (null without --simulate), for commands that press its buttons.
 std::unique_ptr<hid::HidBackend> makeHidBackend(const GlobalOptions& options,
-                                                std::ostream& traceOut);
+                                                std::ostream& traceOut,
+                                                hid::SimulatedMouse** simulated = nullptr);
 
 // Prints the one line for a mouse that cannot be used ("no ZANTOR mouse found", and why an
 // interface of the mouse seen by the latest scan could not be opened: the permission case

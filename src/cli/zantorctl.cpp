@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/device_commands.h"
 
 #include <array>
 #include <string_view>
@@ -24,6 +25,31 @@ Commands:
   macros [--builtin | --file PATH] [--json]
       The user macro library of the interface language, the built-in macros,
       or any macro file: names, modes, events and the editor's event lines.
+  apply [N]
+      Make configuration N current (when given) and send the current one to
+      the mouse; also sets the desktop's pointer speed and wheel lines.
+  export FILE [N]
+      Write configuration N (default: the current one) with its macros to
+      section Config7 of FILE; other sections of FILE stay.
+  import FILE [N]
+      Store the configuration exported to FILE as configuration N.
+  reset
+      Rebuild configurations 1 to 5 from the factory settings and, with a
+      mouse present, send the current one to it.
+  listen
+      Carry out the mouse's host-side buttons (media keys, macros, program
+      starts, DPI changes) until Ctrl+C. One process at a time may do this.
+  devices [--all]
+      The mouse's HID interfaces (--all: every HID interface), their report
+      lengths and whether they can be opened.
+  decode HEX...
+      A command or event report, given as hex bytes, explained.
+  press BUTTON [--hold MS]                          (with --simulate)
+      Press button BUTTON (0 to 5, key K<BUTTON>) for MS ms (default 50) and
+      wait for its action to end.
+  inject @MS:HEX...                                 (with --simulate)
+      Deliver each input report HEX MS ms after the start, then wait for the
+      actions to end. Example: @0:06F50100000000 @120:06F58000000000
 
 Exit status: 0 done, 1 error, 2 no mouse found.
 )";
@@ -34,8 +60,12 @@ struct Command {
 };
 
 constexpr std::array kCommands{
-    Command{"show", showCommand},
-    Command{"macros", macrosCommand},
+    Command{"show", showCommand},     Command{"macros", macrosCommand},
+    Command{"apply", applyCommand},   Command{"export", exportCommand},
+    Command{"import", importCommand}, Command{"reset", resetCommand},
+    Command{"listen", listenCommand}, Command{"devices", devicesCommand},
+    Command{"decode", decodeCommand}, Command{"press", pressCommand},
+    Command{"inject", injectCommand},
 };
 
 } // namespace
