@@ -38,7 +38,10 @@ struct SimulatedMouse::Core {
     const Options options;
 
     mutable std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable changed;        // reports, interrupts, unplugging
+    std::condition_variable readersChanged; // a read started waiting
+    int blockedReads = 0;
+    int openHandles = 0;
     bool plugged = true;
     unsigned attach = 1;
     SimulatedMouseState state;
@@ -103,6 +106,11 @@ public:
             core_->readers.emplace_back(attach_, reader_); // the core is locked by open()
     }
 
+    ~Handle() override {
+        std::lock_guard lock(core_->mutex);
+        --core_->openHandles;
+    }
+
     Result<HidAttributes> attributes() override {
         std::lock_guard lock(core_->mutex);
         if (!core_->alive(attach_))
@@ -144,7 +152,10 @@ public:
                 break;
             if (!core_->alive(attach_))
                 return gone();
+            ++core_->blockedReads;
+            core_->readersChanged.notify_all();
             core_->changed.wait(lock);
+            --core_->blockedReads;
         }
         const std::vector<std::uint8_t> report = std::move(reader_->queue.front());
         reader_->queue.pop_front();
@@ -197,6 +208,7 @@ Result<std::unique_ptr<HidHandle>> SimulatedMouse::open(const std::string& path,
             continue;
         if (mode != OpenMode::Query && core_->options.openError != 0)
             return openError(NODE, core_->options.openError);
+        ++core_->openHandles;
         return std::unique_ptr<HidHandle>(new Handle(core_, core_->attach, c, mode));
     }
     return Error{ENOENT, "no HID interface " + path};
@@ -277,6 +289,17 @@ SimulatedMouseState SimulatedMouse::state() const {
 std::vector<SimulatedMouse::TraceEntry> SimulatedMouse::trace() const {
     std::lock_guard lock(core_->mutex);
     return core_->trace;
+}
+
+bool SimulatedMouse::waitForBlockedReads(int count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(core_->mutex);
+    return core_->readersChanged.wait_for(lock, timeout,
+                                          [&] { return core_->blockedReads >= count; });
+}
+
+int SimulatedMouse::openHandleCount() const {
+    std::lock_guard lock(core_->mutex);
+    return core_->openHandles;
 }
 
 std::string SimulatedMouse::eventPath() const {

@@ -52,6 +52,10 @@ public:
     void plug();
     bool plugged() const;
 
+    // For tests of readers: waits until `count` reads are blocked waiting for a report.
+    bool waitForBlockedReads(int count, std::chrono::milliseconds timeout) const;
+    int openHandleCount() const;
+
     SimulatedMouseState state() const;
     std::vector<TraceEntry> trace() const;
     // The interface paths of the current attach: event collection, command collection.
