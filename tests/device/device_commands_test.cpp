@@ -1,5 +1,6 @@
 #include "cli/device_commands.h"
 #include "device/command_sender.h"
+#include "device/device_context.h"
 #include "device_test_support.h"
 #include "platform/hid/simulated_mouse.h"
 #include "platform/hid/tracing_backend.h"
@@ -88,13 +89,11 @@ TEST(DevicesCommand, ListsTheSimulatedMouse) {
 
 TEST(Trace, EveryReportSentIsOneLine) {
     std::ostringstream out;
-    auto backend = makeHidBackend({.simulate = true, .trace = true}, out);
-    device::DeviceLink link(*backend);
     device::SteadyClock clock;
-    device::CommandSender commands(link, clock);
-    ASSERT_EQ(requireMouse(link, out), 0);
-    commands.SendButton(5, 5);
-    commands.SendHostExit();
+    device::DeviceContext context(makeHidBackend({.simulate = true, .trace = true}, out), clock);
+    ASSERT_EQ(requireMouse(context.link, out), 0);
+    context.commands.SendButton(5, 5);
+    context.commands.SendHostExit();
     const std::regex line(R"(\d+\.\d{3} > 07 10 05 05 00 00 00 00
 \d+\.\d{3} > 07 20 00 00 00 00 00 00
 )");

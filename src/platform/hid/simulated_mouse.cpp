@@ -19,6 +19,7 @@ namespace {
 constexpr std::uint16_t VENDOR = 0x18F8;
 constexpr std::uint16_t REPORT_LENGTH = 8;     // report id and 7 data bytes, both ways
 constexpr std::size_t READER_QUEUE_LIMIT = 64; // as a hidraw reader's queue
+constexpr std::size_t TRACE_LIMIT = 100000;    // the most recent reports are kept
 constexpr int EVENT_COLLECTION = 0;
 constexpr int COMMAND_COLLECTION = 1;
 constexpr const char* NODE = "simulated";
@@ -45,7 +46,7 @@ struct SimulatedMouse::Core {
     bool plugged = true;
     unsigned attach = 1;
     SimulatedMouseState state;
-    std::vector<TraceEntry> trace;
+    std::deque<TraceEntry> trace;
     std::vector<std::pair<unsigned, std::weak_ptr<Reader>>> readers; // by attach
     bool registered = false;
     std::vector<DeviceChange> pending;
@@ -69,6 +70,8 @@ struct SimulatedMouse::Core {
     bool alive(unsigned attachNumber) const { return plugged && attach == attachNumber; }
 
     void record(char direction, std::span<const std::uint8_t> bytes) {
+        if (trace.size() == TRACE_LIMIT)
+            trace.pop_front();
         trace.push_back({clock.now() - start, direction, {bytes.begin(), bytes.end()}});
     }
 
@@ -288,7 +291,7 @@ SimulatedMouseState SimulatedMouse::state() const {
 
 std::vector<SimulatedMouse::TraceEntry> SimulatedMouse::trace() const {
     std::lock_guard lock(core_->mutex);
-    return core_->trace;
+    return {core_->trace.begin(), core_->trace.end()};
 }
 
 bool SimulatedMouse::waitForBlockedReads(int count, std::chrono::milliseconds timeout) const {
