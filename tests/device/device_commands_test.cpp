@@ -2,6 +2,7 @@
 #include "device/command_sender.h"
 #include "device/device_context.h"
 #include "device_test_support.h"
+#include "fake_hid_backend.h"
 #include "platform/hid/simulated_mouse.h"
 #include "platform/hid/tracing_backend.h"
 
@@ -85,6 +86,26 @@ TEST(DevicesCommand, ListsTheSimulatedMouse) {
     std::ostringstream bad;
     EXPECT_EQ(devicesCommand({.simulate = true}, {"--everything"}, out, bad), EXIT_USAGE);
     EXPECT_EQ(bad.str(), "zantorctl devices: unknown argument '--everything'\n");
+}
+
+TEST(DevicesCommand, TellsHowToGetAccessToTheMouse) {
+    test::FakeClock clock;
+    hid::SimulatedMouse locked(clock, {.withCommandCollection = false, .openError = EACCES});
+    const auto interface = locked.enumerate().front();
+    ASSERT_TRUE(interface);
+    EXPECT_EQ(describeInterfaceLine(locked, *interface),
+              "simulated:18F8:1086.0001#0  simulated  18F8:1086  usage FF00:0001  input 8  "
+              "output 0  feature 0  cannot open: Permission denied; this user may not use the "
+              "mouse: install the udev rule 70-zantor.rules into /etc/udev/rules.d, then unplug "
+              "and replug the mouse (access is given to the user logged in at this computer)");
+
+    test::FakeHidBackend system; // another device's node is closed to users: no hint
+    system.entries.push_back(
+        test::FakeHidBackend::Entry{test::FakeHidBackend::otherInterface("keyboard")});
+    system.entries.back()->writeError = EACCES;
+    EXPECT_EQ(describeInterfaceLine(system, system.entries.back()->interface),
+              "keyboard  /dev/keyboard  046D:C52B  usage 0001:0002  input 8  output 0  "
+              "feature 0  cannot open: Permission denied");
 }
 
 TEST(Trace, EveryReportSentIsOneLine) {
