@@ -3,12 +3,14 @@
 #include "device/clock.h"
 #include "device/report_description.h"
 #include "platform/hid/hidraw_backend.h"
+#include "platform/hid/open_error.h"
 #include "platform/hid/simulated_mouse.h"
 #include "platform/hid/tracing_backend.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace zantor::cli {
 namespace {
@@ -21,7 +23,9 @@ std::string hex4(unsigned value) {
     return text;
 }
 
-std::string describeInterface(hid::HidBackend& backend, const hid::HidInterface& interface) {
+} // namespace
+
+std::string describeInterfaceLine(hid::HidBackend& backend, const hid::HidInterface& interface) {
     std::string line = interface.path + "  " + interface.node + "  ";
     line += interface.attributes
                 ? hex4(interface.attributes->vendorId) + ":" + hex4(interface.attributes->productId)
@@ -35,9 +39,17 @@ std::string describeInterface(hid::HidBackend& backend, const hid::HidInterface&
         line += "  (" + interface.note + ")";
     // Opening to write asks for every right the program needs on the node.
     auto handle = backend.open(interface.path, hid::OpenMode::Write);
-    line += handle ? "  can open" : "  cannot open: " + handle.error().message;
+    if (handle)
+        return line + "  can open";
+    line += std::string("  cannot open: ") + std::strerror(handle.error().code);
+    // Other devices' nodes are closed to users by default; only the mouse's need the rule.
+    if (hid::isPermissionError(handle.error().code) && interface.attributes &&
+        device::isMouse(*interface.attributes))
+        line += "; " + hid::permissionHint();
     return line;
 }
+
+namespace {
 
 int hexValue(char c) {
     return std::isxdigit(static_cast<unsigned char>(c))
@@ -133,7 +145,7 @@ int devicesCommand(const GlobalOptions& options, const std::vector<std::string>&
             continue; // gone between listing and reading it
         if (!all && !(interface->attributes && device::isMouse(*interface->attributes)))
             continue;
-        out << describeInterface(*backend, *interface) << '\n';
+        out << describeInterfaceLine(*backend, *interface) << '\n';
         ++listed;
     }
     if (listed > 0)

@@ -39,6 +39,10 @@ int reportNoMouse(const device::DeviceLink& link, std::ostream& err);
 // reportNoMouse.
 int requireMouse(device::DeviceLink& link, std::ostream& err);
 
+// The line `devices` prints for one interface: path, node, vendor:product, usage page:usage,
+// report lengths, and whether it opens (and, for the mouse without access, what to do).
+std::string describeInterfaceLine(hid::HidBackend& backend, const hid::HidInterface& interface);
+
 // zantorctl devices [--all]
 int devicesCommand(const GlobalOptions& options, const std::vector<std::string>& args,
                    std::ostream& out, std::ostream& err);

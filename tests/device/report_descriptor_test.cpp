@@ -1,5 +1,5 @@
-#include "platform/hid/report_descriptor.h"
 #include "device_test_support.h"
+#include "platform/hid/report_descriptor.h"
 
 #include <gtest/gtest.h>
 
@@ -69,11 +69,10 @@ TEST(ReportDescriptor, ReceiverWithSeveralCollectionsAndReportIds) {
 }
 
 TEST(ReportDescriptor, TheMouseVendorCollections) {
-    expectCollections("06 00 FF 09 01 A1 01 85 06 15 00 26 FF 00 75 08 95 07 09 02 81 02 C0 "
-                      "06 01 FF 09 01 A1 01 85 07 15 00 26 FF 00 75 08 95 07 09 02 B1 02 C0",
-                      true,
-                      {{0xFF00, 0x0001, 8, 0, 0, {6}, {}, {}},
-                       {0xFF01, 0x0001, 0, 0, 8, {}, {}, {7}}});
+    expectCollections(
+        "06 00 FF 09 01 A1 01 85 06 15 00 26 FF 00 75 08 95 07 09 02 81 02 C0 "
+        "06 01 FF 09 01 A1 01 85 07 15 00 26 FF 00 75 08 95 07 09 02 B1 02 C0",
+        true, {{0xFF00, 0x0001, 8, 0, 0, {6}, {}, {}}, {0xFF01, 0x0001, 0, 0, 8, {}, {}, {7}}});
 }
 
 TEST(ReportDescriptor, ItemRules) {
@@ -84,20 +83,28 @@ TEST(ReportDescriptor, ItemRules) {
         std::vector<Expected> collections;
     } cases[] = {
         {"no report ids: the id byte still counts",
-         "06 00 FF 09 01 A1 01 75 08 95 04 09 01 B1 02 C0", false,
+         "06 00 FF 09 01 A1 01 75 08 95 04 09 01 B1 02 C0",
+         false,
          {{0xFF00, 0x0001, 0, 0, 5, {}, {}, {0}}}},
         {"Push and Pop restore size and count",
-         "05 01 09 02 A1 01 75 08 95 02 A4 75 10 95 03 09 30 81 02 B4 09 31 81 02 C0", false,
+         "05 01 09 02 A1 01 75 08 95 02 A4 75 10 95 03 09 30 81 02 B4 09 31 81 02 C0",
+         false,
          {{0x0001, 0x0002, 9, 0, 0, {0}, {}, {}}}},
         {"long items are skipped",
-         "05 01 09 02 A1 01 FE 02 10 AA BB 75 08 95 01 81 02 C0", false,
+         "05 01 09 02 A1 01 FE 02 10 AA BB 75 08 95 01 81 02 C0",
+         false,
          {{0x0001, 0x0002, 2, 0, 0, {0}, {}, {}}}},
-        {"a 4-byte usage carries its own page", "06 00 FF 0B 06 00 01 00 A1 01 C0", false,
+        {"a 4-byte usage carries its own page",
+         "06 00 FF 0B 06 00 01 00 A1 01 C0",
+         false,
          {{0x0001, 0x0006, 0, 0, 0, {}, {}, {}}}},
-        {"a usage page after the usage applies to it", "05 0C 09 02 05 01 A1 01 C0", false,
+        {"a usage page after the usage applies to it",
+         "05 0C 09 02 05 01 A1 01 C0",
+         false,
          {{0x0001, 0x0002, 0, 0, 0, {}, {}, {}}}},
         {"nested collections belong to their top-level one",
-         "05 01 09 02 A1 01 09 01 A1 00 09 30 75 08 95 01 81 02 C0 C0 09 06 A1 01 C0", false,
+         "05 01 09 02 A1 01 09 01 A1 00 09 30 75 08 95 01 81 02 C0 C0 09 06 A1 01 C0",
+         false,
          {{0x0001, 0x0002, 2, 0, 0, {0}, {}, {}}, {0x0001, 0x0006, 0, 0, 0, {}, {}, {}}}},
         {"bit fields: 3 + 5 bits make 1 byte, 12 bits round up to 2",
          "05 01 09 02 A1 01 85 01 75 01 95 03 81 02 75 05 95 01 81 01 C0 "
@@ -106,14 +113,19 @@ TEST(ReportDescriptor, ItemRules) {
          {{0x0001, 0x0002, 2, 0, 0, {1}, {}, {}}, {0x0001, 0x0001, 3, 0, 0, {2}, {}, {}}}},
         {"several ids: the longest report counts",
          "06 00 FF 09 01 A1 01 75 08 85 01 95 02 B1 02 85 05 95 09 B1 02 85 03 95 01 B1 02 C0",
-         true, {{0xFF00, 0x0001, 0, 0, 10, {}, {}, {1, 3, 5}}}},
+         true,
+         {{0xFF00, 0x0001, 0, 0, 10, {}, {}, {1, 3, 5}}}},
         {"main items of zero size declare nothing",
-         "06 00 FF 09 01 A1 01 75 00 95 08 81 02 75 08 95 00 B1 02 C0", false,
+         "06 00 FF 09 01 A1 01 75 00 95 08 81 02 75 08 95 00 B1 02 C0",
+         false,
          {{0xFF00, 0x0001, 0, 0, 0, {}, {}, {}}}},
         {"globals carry into the next collection",
-         "06 00 FF 09 01 A1 01 75 08 95 03 81 02 C0 09 02 A1 01 91 02 C0", false,
+         "06 00 FF 09 01 A1 01 75 08 95 03 81 02 C0 09 02 A1 01 91 02 C0",
+         false,
          {{0xFF00, 0x0001, 4, 0, 0, {0}, {}, {}}, {0xFF00, 0x0002, 0, 4, 0, {}, {0}, {}}}},
-        {"a collection without usage", "A1 01 75 08 95 01 81 02 C0", false,
+        {"a collection without usage",
+         "A1 01 75 08 95 01 81 02 C0",
+         false,
          {{0x0000, 0x0000, 2, 0, 0, {0}, {}, {}}}},
         {"main items outside any collection belong to none", "75 08 95 01 81 02", false, {}},
         {"empty", "", false, {}},

@@ -19,6 +19,7 @@ namespace {
 constexpr std::uint16_t VENDOR = 0x18F8;
 constexpr std::uint16_t REPORT_LENGTH = 8;     // report id and 7 data bytes, both ways
 constexpr std::size_t READER_QUEUE_LIMIT = 64; // as a hidraw reader's queue
+constexpr std::size_t TRACE_LIMIT = 100000;    // the most recent reports are kept
 constexpr int EVENT_COLLECTION = 0;
 constexpr int COMMAND_COLLECTION = 1;
 constexpr const char* NODE = "simulated";
@@ -38,11 +39,14 @@ struct SimulatedMouse::Core {
     const Options options;
 
     mutable std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable changed;        // reports, interrupts, unplugging
+    std::condition_variable readersChanged; // a read started waiting
+    int blockedReads = 0;
+    int openHandles = 0;
     bool plugged = true;
     unsigned attach = 1;
     SimulatedMouseState state;
-    std::vector<TraceEntry> trace;
+    std::deque<TraceEntry> trace;
     std::vector<std::pair<unsigned, std::weak_ptr<Reader>>> readers; // by attach
     bool registered = false;
     std::vector<DeviceChange> pending;
@@ -66,6 +70,8 @@ struct SimulatedMouse::Core {
     bool alive(unsigned attachNumber) const { return plugged && attach == attachNumber; }
 
     void record(char direction, std::span<const std::uint8_t> bytes) {
+        if (trace.size() == TRACE_LIMIT)
+            trace.pop_front();
         trace.push_back({clock.now() - start, direction, {bytes.begin(), bytes.end()}});
     }
 
@@ -101,6 +107,11 @@ public:
         reader_ = std::make_shared<Reader>();
         if (collection_ == EVENT_COLLECTION) // the only collection with an input report
             core_->readers.emplace_back(attach_, reader_); // the core is locked by open()
+    }
+
+    ~Handle() override {
+        std::lock_guard lock(core_->mutex);
+        --core_->openHandles;
     }
 
     Result<HidAttributes> attributes() override {
@@ -144,7 +155,10 @@ public:
                 break;
             if (!core_->alive(attach_))
                 return gone();
+            ++core_->blockedReads;
+            core_->readersChanged.notify_all();
             core_->changed.wait(lock);
+            --core_->blockedReads;
         }
         const std::vector<std::uint8_t> report = std::move(reader_->queue.front());
         reader_->queue.pop_front();
@@ -197,6 +211,7 @@ Result<std::unique_ptr<HidHandle>> SimulatedMouse::open(const std::string& path,
             continue;
         if (mode != OpenMode::Query && core_->options.openError != 0)
             return openError(NODE, core_->options.openError);
+        ++core_->openHandles;
         return std::unique_ptr<HidHandle>(new Handle(core_, core_->attach, c, mode));
     }
     return Error{ENOENT, "no HID interface " + path};
@@ -276,7 +291,18 @@ SimulatedMouseState SimulatedMouse::state() const {
 
 std::vector<SimulatedMouse::TraceEntry> SimulatedMouse::trace() const {
     std::lock_guard lock(core_->mutex);
-    return core_->trace;
+    return {core_->trace.begin(), core_->trace.end()};
+}
+
+bool SimulatedMouse::waitForBlockedReads(int count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(core_->mutex);
+    return core_->readersChanged.wait_for(lock, timeout,
+                                          [&] { return core_->blockedReads >= count; });
+}
+
+int SimulatedMouse::openHandleCount() const {
+    std::lock_guard lock(core_->mutex);
+    return core_->openHandles;
 }
 
 std::string SimulatedMouse::eventPath() const {

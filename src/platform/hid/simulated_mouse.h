@@ -17,7 +17,7 @@ namespace zantor::hid {
 // (0xFF00 with 8-byte input report 6, 0xFF01 with 8-byte feature report 7). It takes every
 // command into its state, keeps a time-stamped trace of the reports both ways, reports button
 // presses as the mouse does, and can be unplugged and plugged again. Every plug-in gives the
-// interfaces new paths, as a real attach does.
+// interfaces new paths, as a real attach does. The trace keeps the latest 100000 reports.
 class SimulatedMouse final : public HidBackend {
 public:
     struct Options {
@@ -51,6 +51,10 @@ public:
     void unplug();
     void plug();
     bool plugged() const;
+
+    // For tests of readers: waits until `count` reads are blocked waiting for a report.
+    bool waitForBlockedReads(int count, std::chrono::milliseconds timeout) const;
+    int openHandleCount() const;
 
     SimulatedMouseState state() const;
     std::vector<TraceEntry> trace() const;

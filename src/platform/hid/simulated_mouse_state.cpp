@@ -80,7 +80,11 @@ void applyCommand(SimulatedMouseState& state, std::span<const std::uint8_t> repo
             [&](const device::FireCommand& c) { state.fireValue = c.value; },
             [&](const device::KeysCommand& c) { state.keys.keySlots = c.keySlots; },
             [&](const device::MouseKeysCommand& c) { state.keys.mouseButtons = c.mouseButtons; },
-            [&](const device::MediaKeyCommand& c) { state.mediaKeys.push_back(c.usage); },
+            [&](const device::MediaKeyCommand& c) {
+                if (state.mediaKeys.size() == SimulatedMouseState::MEDIA_KEYS_KEPT)
+                    state.mediaKeys.erase(state.mediaKeys.begin());
+                state.mediaKeys.push_back(c.usage);
+            },
             [&](const device::HostExitCommand&) { ++state.hostExits; },
         },
         *command);

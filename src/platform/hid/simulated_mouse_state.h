@@ -27,8 +27,9 @@ struct SimulatedMouseState {
     std::array<Colour, 6> dpiColours{
         {{0, 0, 15}, {15, 15, 0}, {0, 15, 0}, {15, 0, 15}, {0, 15, 15}, {0, 0, 0}}};
     int fireValue = 6;
-    device::KeyReportState keys;          // as the host last reported them
-    std::vector<std::uint16_t> mediaKeys; // every media key stroke, in order
+    device::KeyReportState keys; // as the host last reported them
+    static constexpr std::size_t MEDIA_KEYS_KEPT = 256;
+    std::vector<std::uint16_t> mediaKeys; // the latest media key strokes, oldest first
     int hostExits = 0;
     int rejectedReports = 0; // command reports the mouse could not make sense of
 };
