@@ -77,7 +77,8 @@ int main() {
         home.mouse.injectInputReport(press);
         while (home.mouse.state().mediaKeys.size() == before) {
         }
-        latencyUs.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        latencyUs.push_back(
+            std::chrono::duration<double, std::micro>(Clock::now() - start).count());
         waitIdle(buttons, ++actions);
     }
     std::printf("event report to first action report: median %.1f us, p99 %.1f us (1000 presses)\n",
@@ -113,8 +114,14 @@ int main() {
 
     // The same two threads as 2 ms polling loops.
     std::atomic<bool> stop{false};
-    std::thread a([&] { while (!stop) std::this_thread::sleep_for(2ms); });
-    std::thread b([&] { while (!stop) std::this_thread::sleep_for(2ms); });
+    std::thread a([&] {
+        while (!stop)
+            std::this_thread::sleep_for(2ms);
+    });
+    std::thread b([&] {
+        while (!stop)
+            std::this_thread::sleep_for(2ms);
+    });
     std::printf("idle wake-ups per second, two 2 ms polling loops: %.1f\n", wakeupsPerSecond(10s));
     stop = true;
     a.join();

@@ -18,8 +18,9 @@ int main() {
     for (int i = 0; i < kRuns; ++i) {
         const auto start = std::chrono::steady_clock::now();
         device::PushSettings(home.settings, home.paths, home.device, desktop);
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                         .count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::size_t sent = 0;
     for (const auto& entry : home.mouse.trace())

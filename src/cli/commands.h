@@ -36,5 +36,6 @@ int runZantorctl(const Arguments& args, std::ostream& out, std::ostream& err);
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitError = 1;
 inline constexpr int kExitNoMouse = 2;
+inline constexpr int kExitUsage = 64; // the arguments make no sense
 
 } // namespace zantor::cli

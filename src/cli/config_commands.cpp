@@ -46,13 +46,13 @@ int applyCommand(const GlobalOptions& options, const Arguments& args, std::ostre
                  std::ostream& err) {
     std::string file, number;
     if (!parseArgs(args, false, file, number, "apply", err))
-        return kExitError;
+        return kExitUsage;
     auto session = DeviceSession::open(options, out, err);
     if (!session)
         return kExitError;
     int n = 0;
     if (!configNumber(*session->store, number, n, err))
-        return kExitError;
+        return kExitUsage;
     if (const int status = requireMouse(session->device->link, err); status != 0)
         return status; // nothing changed
     session->load(n);
@@ -65,13 +65,13 @@ int exportCommand(const GlobalOptions& options, const Arguments& args, std::ostr
                   std::ostream& err) {
     std::string file, number;
     if (!parseArgs(args, true, file, number, "export", err))
-        return kExitError;
+        return kExitUsage;
     auto session = CliSession::open(options, err);
     if (!session)
         return kExitError;
     int n = 0;
     if (!configNumber(*session, number, n, err))
-        return kExitError;
+        return kExitUsage;
     loadConfig(session->settings, session->paths.configFile(), n, false);
     if (Status s = exportConfig(session->settings, file); !s) {
         err << "zantorctl: " << s.error().message << '\n';
@@ -85,13 +85,13 @@ int importCommand(const GlobalOptions& options, const Arguments& args, std::ostr
                   std::ostream& err) {
     std::string file, number;
     if (!parseArgs(args, true, file, number, "import", err))
-        return kExitError;
+        return kExitUsage;
     auto session = CliSession::open(options, err);
     if (!session)
         return kExitError;
     int n = 0;
     if (!configNumber(*session, number, n, err))
-        return kExitError;
+        return kExitUsage;
     // An import stores what it reads: a file that holds no exported configuration would
     // overwrite configuration n with zeros.
     const auto exchange = session->profiles.snapshot(file);
@@ -117,7 +117,7 @@ int resetCommand(const GlobalOptions& options, const Arguments& args, std::ostre
                  std::ostream& err) {
     if (!args.empty()) {
         err << "zantorctl reset: takes no arguments\n";
-        return kExitError;
+        return kExitUsage;
     }
     auto session = DeviceSession::open(options, out, err);
     if (!session)

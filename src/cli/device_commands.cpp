@@ -119,7 +119,7 @@ int reportNoMouse(const device::DeviceLink& link, std::ostream& err) {
             << " is the mouse but offers no command collection\n";
     else
         err << NO_MOUSE << '\n';
-    return EXIT_NO_MOUSE;
+    return kExitNoMouse;
 }
 
 int requireMouse(device::DeviceLink& link, std::ostream& err) {
@@ -134,7 +134,7 @@ int devicesCommand(const GlobalOptions& options, const std::vector<std::string>&
     for (const std::string& arg : args) {
         if (arg != "--all") {
             err << "zantorctl devices: unknown argument '" << arg << "'\n";
-            return EXIT_USAGE;
+            return kExitUsage;
         }
         all = true;
     }
@@ -155,24 +155,24 @@ int devicesCommand(const GlobalOptions& options, const std::vector<std::string>&
         return 0;
     }
     err << NO_MOUSE << '\n';
-    return EXIT_NO_MOUSE;
+    return kExitNoMouse;
 }
 
 int decodeCommand(const GlobalOptions&, const std::vector<std::string>& args, std::ostream& out,
                   std::ostream& err) {
     if (args.empty()) {
         err << "zantorctl decode: give the report's bytes in hex, e.g. 07 10 01 01\n";
-        return EXIT_USAGE;
+        return kExitUsage;
     }
     auto bytes = parseHexBytes(args);
     if (!bytes) {
         err << "zantorctl decode: " << bytes.error().message << '\n';
-        return EXIT_USAGE;
+        return kExitUsage;
     }
     auto text = device::describeReport(*bytes);
     if (!text) {
         err << "zantorctl decode: " << text.error().message << '\n';
-        return EXIT_BAD_INPUT;
+        return kExitError;
     }
     out << *text << '\n';
     return 0;

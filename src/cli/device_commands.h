@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/commands.h"
 #include "cli/global_options.h"
 #include "device/device_link.h"
 #include "platform/hid/hid_backend.h"
@@ -12,10 +13,6 @@
 #include <vector>
 
 namespace zantor::cli {
-
-inline constexpr int EXIT_BAD_INPUT = 1;
-inline constexpr int EXIT_NO_MOUSE = 2;
-inline constexpr int EXIT_USAGE = 64;
 
 // The help lines of the device commands.
 inline constexpr std::string_view DEVICE_COMMANDS_HELP =
@@ -32,7 +29,7 @@ std::unique_ptr<hid::HidBackend> makeHidBackend(const GlobalOptions& options,
 
 // Prints the one line for a mouse that cannot be used ("no ZANTOR mouse found", and why an
 // interface of the mouse seen by the latest scan could not be opened: the permission case
-// names the udev rule) and returns EXIT_NO_MOUSE.
+// names the udev rule) and returns kExitNoMouse.
 int reportNoMouse(const device::DeviceLink& link, std::ostream& err);
 
 // Scans; 0 when the mouse is there with its command collection open, otherwise the result of

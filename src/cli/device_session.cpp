@@ -12,8 +12,8 @@ std::unique_ptr<DeviceSession> DeviceSession::open(const GlobalOptions& options,
     session->store = CliSession::open(options, err);
     if (!session->store)
         return nullptr;
-    session->backend = makeHidBackend(options, out, &session->simulated);
-    session->device = std::make_unique<device::DeviceServices>(*session->backend, session->clock);
+    session->device = std::make_unique<device::DeviceContext>(
+        makeHidBackend(options, out, &session->simulated), session->clock);
     if (options.simulate)
         session->desktop = std::make_unique<PrintedDesktopSettings>(out);
     else

@@ -2,7 +2,7 @@
 
 #include "cli/cli_session.h"
 #include "device/clock.h"
-#include "device/device_services.h"
+#include "device/device_context.h"
 #include "platform/hid/simulated_mouse.h"
 #include "platform/system/desktop_settings.h"
 
@@ -17,9 +17,8 @@ namespace zantor::cli {
 struct DeviceSession {
     std::unique_ptr<CliSession> store;
     hid::SimulatedMouse* simulated = nullptr;
-    std::unique_ptr<hid::HidBackend> backend;
     device::SteadyClock clock;
-    std::unique_ptr<device::DeviceServices> device;
+    std::unique_ptr<device::DeviceContext> device;
     std::unique_ptr<DesktopSettings> desktop;
 
     static std::unique_ptr<DeviceSession> open(const GlobalOptions& options, std::ostream& out,

@@ -63,12 +63,8 @@ struct SimulatedRun {
     std::unique_ptr<DeviceSession> session;
     std::unique_ptr<device::HostButtons> buttons;
 
-    static std::optional<SimulatedRun> start(const GlobalOptions& options, const char* command,
-                                             std::ostream& out, std::ostream& err) {
-        if (!options.simulate) {
-            err << "zantorctl " << command << ": works on the simulated mouse only (--simulate)\n";
-            return std::nullopt;
-        }
+    static std::optional<SimulatedRun> start(const GlobalOptions& options, std::ostream& out,
+                                             std::ostream& err) {
         SimulatedRun run;
         run.session = DeviceSession::open(options, out, err);
         if (!run.session || requireMouse(run.session->device->link, err) != 0)
@@ -84,10 +80,18 @@ struct SimulatedRun {
     }
 };
 
+bool simulatedOnly(const GlobalOptions& options, const char* command, std::ostream& err) {
+    if (!options.simulate)
+        err << "zantorctl " << command << ": works on the simulated mouse only (--simulate)\n";
+    return options.simulate;
+}
+
 } // namespace
 
 int pressCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
                  std::ostream& err) {
+    if (!simulatedOnly(options, "press", err))
+        return kExitUsage;
     int button = -1, hold = 50;
     bool valid = true;
     for (std::size_t i = 0; valid && i < args.size(); ++i) {
@@ -98,9 +102,9 @@ int pressCommand(const GlobalOptions& options, const Arguments& args, std::ostre
     }
     if (!valid || button < 0) {
         err << "zantorctl press: expected BUTTON (0 to 5) [--hold MS]\n";
-        return kExitError;
+        return kExitUsage;
     }
-    auto run = SimulatedRun::start(options, "press", out, err);
+    auto run = SimulatedRun::start(options, out, err);
     if (!run)
         return kExitError;
     const auto before = run->buttons->actionsStarted();
@@ -115,22 +119,24 @@ int pressCommand(const GlobalOptions& options, const Arguments& args, std::ostre
 
 int injectCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
                   std::ostream& err) {
+    if (!simulatedOnly(options, "inject", err))
+        return kExitUsage;
     std::vector<TimedReport> reports;
     for (const auto& spec : args) {
         TimedReport report;
         if (!parseSpec(spec, report)) {
             err << "zantorctl inject: '" << spec << "' is not @MS:HEX (like @0:06F50100000000)\n";
-            return kExitError;
+            return kExitUsage;
         }
         reports.push_back(std::move(report));
     }
     if (reports.empty()) {
         err << "zantorctl inject: expected one or more @MS:HEX\n";
-        return kExitError;
+        return kExitUsage;
     }
     std::stable_sort(reports.begin(), reports.end(),
                      [](const auto& a, const auto& b) { return a.ms < b.ms; });
-    auto run = SimulatedRun::start(options, "inject", out, err);
+    auto run = SimulatedRun::start(options, out, err);
     if (!run)
         return kExitError;
     const auto start = std::chrono::steady_clock::now();
@@ -149,7 +155,7 @@ int listenCommand(const GlobalOptions& options, const Arguments& args, std::ostr
                   std::ostream& err) {
     if (!args.empty()) {
         err << "zantorctl listen: takes no arguments\n";
-        return kExitError;
+        return kExitUsage;
     }
     auto lock = UserLock::take(kHostButtonsLock);
     if (!lock) {
@@ -168,7 +174,7 @@ int listenCommand(const GlobalOptions& options, const Arguments& args, std::ostr
     if (!session)
         return kExitError;
     auto& link = session->device->link;
-    (void)session->backend->registerNotifications();
+    (void)session->device->backend->registerNotifications();
     session->load(readCurrentConfig(session->settings().profiles, session->paths().configFile()));
     link.Scan();
     if (session->mousePresent()) {
@@ -183,7 +189,7 @@ int listenCommand(const GlobalOptions& options, const Arguments& args, std::ostr
     buttons.start();
     for (;;) {
         pollfd fds[2] = {{signalFd.get(), POLLIN, 0},
-                         {session->backend->notificationFd(), POLLIN, 0}};
+                         {session->device->backend->notificationFd(), POLLIN, 0}};
         if (::poll(fds, fds[1].fd >= 0 ? 2 : 1, -1) < 0 && errno != EINTR)
             break;
         if (fds[0].revents & POLLIN)

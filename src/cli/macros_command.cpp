@@ -18,12 +18,12 @@ int macrosCommand(const GlobalOptions& options, const Arguments& args, std::ostr
             file = args[++i];
         } else {
             err << "zantorctl macros: unexpected argument '" << args[i] << "'\n";
-            return kExitError;
+            return kExitUsage;
         }
     }
     if (builtIn && !file.empty()) {
         err << "zantorctl macros: --builtin and --file exclude each other\n";
-        return kExitError;
+        return kExitUsage;
     }
     auto session = CliSession::open(options, err);
     if (!session)

@@ -17,7 +17,7 @@ int showCommand(const GlobalOptions& options, const Arguments& args, std::ostrea
             number = arg;
         else {
             err << "zantorctl show: unexpected argument '" << arg << "'\n";
-            return kExitError;
+            return kExitUsage;
         }
     }
     auto session = CliSession::open(options, err);
@@ -30,7 +30,7 @@ int showCommand(const GlobalOptions& options, const Arguments& args, std::ostrea
     if (number.empty())
         n = readCurrentConfig(session->profiles, file);
     else if (!parseConfigNumber(number, n, err))
-        return kExitError;
+        return kExitUsage;
     loadConfig(settings, file, n, false);
 
     if (json)

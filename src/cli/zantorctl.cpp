@@ -51,7 +51,7 @@ Commands:
       Deliver each input report HEX MS ms after the start, then wait for the
       actions to end. Example: @0:06F50100000000 @120:06F58000000000
 
-Exit status: 0 done, 1 error, 2 no mouse found.
+Exit status: 0 done, 1 error, 2 no mouse found, 64 arguments that make no sense.
 )";
 
 struct Command {
@@ -86,19 +86,19 @@ int runZantorctl(const Arguments& args, std::ostream& out, std::ostream& err) {
             options.trace = true;
         else {
             err << "zantorctl: unknown option '" << args[i] << "' (see --help)\n";
-            return kExitError;
+            return kExitUsage;
         }
     }
     if (i == args.size()) {
         err << "zantorctl: no command given (see --help)\n";
-        return kExitError;
+        return kExitUsage;
     }
     for (const Command& command : kCommands) {
         if (args[i] == command.name)
             return command.run(options, Arguments(args.begin() + i + 1, args.end()), out, err);
     }
     err << "zantorctl: unknown command '" << args[i] << "' (see --help)\n";
-    return kExitError;
+    return kExitUsage;
 }
 
 } // namespace zantor::cli

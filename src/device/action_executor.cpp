@@ -3,7 +3,7 @@
 #include "config/config_file.h"
 #include "config/function_codes.h"
 #include "config/settings.h"
-#include "device/device_services.h"
+#include "device/device_context.h"
 #include "device/event_report.h"
 #include "device/host_buttons.h"
 #include "platform/log.h"
@@ -15,7 +15,7 @@ namespace zantor::device {
 using namespace std::chrono_literals;
 using SteadyTime = std::chrono::steady_clock::time_point;
 
-HostButtons::HostButtons(Settings& settings, const AppPaths& paths, DeviceServices& device,
+HostButtons::HostButtons(Settings& settings, const AppPaths& paths, DeviceContext& device,
                          Hooks hooks)
     : settings_(settings), paths_(paths), device_(device), hooks_(std::move(hooks)) {
     if (!hooks_.launch)
@@ -86,7 +86,7 @@ void HostButtons::carryOut(std::uint8_t button, std::uint8_t level, std::uint32_
     const std::int32_t index = indexWithinKind(function);
     switch (functionKindOf(function)) {
     case FunctionKind::MediaKey:
-        device_.sender.SendMediaKey(index);
+        device_.commands.SendMediaKey(index);
         break;
     case FunctionKind::BuiltInMacro:
         playMacro(false, std::size_t(index), number);
@@ -131,12 +131,12 @@ void HostButtons::playMacro(bool isUserMacro, std::size_t index, std::uint32_t n
                 pause =
                     std::chrono::milliseconds(std::max(record.delays[k], macro::MIN_EVENT_DELAY));
             }
-            device_.sender.KeyEvent(event.code, event.action);
+            device_.commands.KeyEvent(event.code, event.action);
             deadline += pause;
             if (!waitUntil(deadline))
                 break;
         }
-        device_.sender.ReleaseAll();
+        device_.commands.ReleaseAll();
         if (stopRequestedFor(number)) {
             break;
         }

@@ -1,7 +1,7 @@
 // The listener thread of HostButtons: event reports in, hand-overs and stop requests out.
 #include "config/function_codes.h"
 #include "config/settings.h"
-#include "device/device_services.h"
+#include "device/device_context.h"
 #include "device/event_report.h"
 #include "device/host_buttons.h"
 

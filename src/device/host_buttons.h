@@ -19,7 +19,7 @@ struct Settings;
 
 namespace zantor::device {
 
-struct DeviceServices;
+struct DeviceContext;
 
 // Carries out the button functions the mouse leaves to the host: media keys, built-in and user
 // macros, the program launchers, and following the DPI level the mouse reports. An event
@@ -34,7 +34,7 @@ public:
         std::function<Status(LaunchTarget)> launch; // defaults to starting the real program
     };
 
-    HostButtons(Settings& settings, const AppPaths& paths, DeviceServices& device, Hooks hooks);
+    HostButtons(Settings& settings, const AppPaths& paths, DeviceContext& device, Hooks hooks);
     ~HostButtons();
     HostButtons(const HostButtons&) = delete;
     HostButtons& operator=(const HostButtons&) = delete;
@@ -64,7 +64,7 @@ private:
 
     Settings& settings_;
     const AppPaths& paths_;
-    DeviceServices& device_;
+    DeviceContext& device_;
     Hooks hooks_;
 
     // Hand-over: the listener writes the pending fields and the action number, then sets

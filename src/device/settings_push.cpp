@@ -4,7 +4,7 @@
 #include "config/config_file.h"
 #include "config/function_codes.h"
 #include "config/settings.h"
-#include "device/device_services.h"
+#include "device/device_context.h"
 #include "platform/log.h"
 #include "platform/system/desktop_settings.h"
 
@@ -28,7 +28,7 @@ int desktopWheelLines(int wheelSpeed) {
     return std::uint8_t(wheelSpeed + 1);
 }
 
-void PushSettings(Settings& settings, const AppPaths& paths, DeviceServices& device,
+void PushSettings(Settings& settings, const AppPaths& paths, DeviceContext& device,
                   DesktopSettings& desktop, const PushHooks& hooks) {
     if (hooks.takeRepeatCount)
         hooks.takeRepeatCount();
@@ -43,7 +43,7 @@ void PushSettings(Settings& settings, const AppPaths& paths, DeviceServices& dev
     logFailure(saveConfig(settings, configFile, current, true), "configuration");
 
     MouseConfig& c = settings.config;
-    CommandSender& send = device.sender;
+    CommandSender& send = device.commands;
     for (int i = 0; i < kButtonCount; ++i) {
         const std::int32_t function = c.buttonFunction[i];
         device.reportsDpiLevel[i] = changesDpiLevel(function);

@@ -12,7 +12,7 @@ class DesktopSettings;
 
 namespace zantor::device {
 
-struct DeviceServices;
+struct DeviceContext;
 
 // Steps of the push that belong to the window.
 struct PushHooks {
@@ -28,7 +28,7 @@ int desktopWheelLines(int wheelSpeed);
 // Makes the mouse and the desktop match the configuration being edited and stores it: the
 // macro library, CurConfig and the current section, the 21 command reports, the desktop's
 // pointer speed and wheel lines, then the section again.
-void PushSettings(Settings& settings, const AppPaths& paths, DeviceServices& device,
+void PushSettings(Settings& settings, const AppPaths& paths, DeviceContext& device,
                   DesktopSettings& desktop, const PushHooks& hooks = {});
 
 } // namespace zantor::device

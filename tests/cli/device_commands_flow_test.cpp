@@ -95,9 +95,9 @@ TEST_F(DeviceFlowTest, PressAndInjectCarryOutHostSideButtons) {
     EXPECT_NE(out.str().find("< 06 F5 80"), std::string::npos);
     EXPECT_NE(out.str().find("> 07 17 00 EA"), std::string::npos);
 
-    EXPECT_EQ(run({"press", "3"}), kExitError) << "only with --simulate";
-    EXPECT_EQ(run({"--simulate", "press", "6"}), kExitError);
-    EXPECT_EQ(run({"--simulate", "inject", "06F5"}), kExitError);
+    EXPECT_EQ(run({"press", "3"}), kExitUsage) << "only with --simulate";
+    EXPECT_EQ(run({"--simulate", "press", "6"}), kExitUsage);
+    EXPECT_EQ(run({"--simulate", "inject", "06F5"}), kExitUsage);
     EXPECT_NE(err.str().find("is not @MS:HEX"), std::string::npos);
 }
 

@@ -89,19 +89,24 @@ TEST_F(ZantorctlTest, ErrorsSayWhatIsWrongAndFail) {
         const char* name;
         Arguments args;
         const char* message;
+        int status;
     } cases[] = {
-        {"no command", {}, "no command"},
-        {"unknown command", {"frobnicate"}, "unknown command 'frobnicate'"},
-        {"bad number", {"show", "0"}, "'0' is not a configuration number"},
-        {"extra argument", {"show", "1", "2"}, "unexpected argument '2'"},
+        {"no command", {}, "no command", kExitUsage},
+        {"unknown command", {"frobnicate"}, "unknown command 'frobnicate'", kExitUsage},
+        {"bad number", {"show", "0"}, "'0' is not a configuration number", kExitUsage},
+        {"extra argument", {"show", "1", "2"}, "unexpected argument '2'", kExitUsage},
         {"missing macro file",
          {"macros", "--file", "/nonexistent.dat"},
-         "cannot read the macro file"},
-        {"conflicting sources", {"macros", "--builtin", "--file", "x"}, "exclude each other"},
+         "cannot read the macro file",
+         kExitError},
+        {"conflicting sources",
+         {"macros", "--builtin", "--file", "x"},
+         "exclude each other",
+         kExitUsage},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(run(c.args), kExitError);
+        EXPECT_EQ(run(c.args), c.status);
         EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
     }
     Arguments noHome{"--home", home.file("nothing-here"), "show"};

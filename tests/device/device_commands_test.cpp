@@ -55,13 +55,13 @@ TEST(DecodeCommand, RefusesWhatItCannotRead) {
         int status;
         const char* err;
     } cases[] = {
-        {{}, EXIT_USAGE, "zantorctl decode: give the report's bytes in hex, e.g. 07 10 01 01\n"},
-        {{"07", "zz"}, EXIT_USAGE, "zantorctl decode: 'zz' is not hex bytes\n"},
-        {{"071"}, EXIT_USAGE, "zantorctl decode: '071' is not a whole number of hex bytes\n"},
-        {{"0x"}, EXIT_USAGE, "zantorctl decode: '0x' is not a whole number of hex bytes\n"},
-        {{"07", "99", "00", "00"}, EXIT_BAD_INPUT, "zantorctl decode: unknown command 0x99\n"},
+        {{}, kExitUsage, "zantorctl decode: give the report's bytes in hex, e.g. 07 10 01 01\n"},
+        {{"07", "zz"}, kExitUsage, "zantorctl decode: 'zz' is not hex bytes\n"},
+        {{"071"}, kExitUsage, "zantorctl decode: '071' is not a whole number of hex bytes\n"},
+        {{"0x"}, kExitUsage, "zantorctl decode: '0x' is not a whole number of hex bytes\n"},
+        {{"07", "99", "00", "00"}, kExitError, "zantorctl decode: unknown command 0x99\n"},
         {{"01", "02"},
-         EXIT_BAD_INPUT,
+         kExitError,
          "zantorctl decode: report id 0x01 is neither a command report (0x07) nor an event "
          "report (0x06)\n"},
     };
@@ -84,7 +84,7 @@ TEST(DevicesCommand, ListsTheSimulatedMouse) {
     EXPECT_EQ(err.str(), "");
 
     std::ostringstream bad;
-    EXPECT_EQ(devicesCommand({.simulate = true}, {"--everything"}, out, bad), EXIT_USAGE);
+    EXPECT_EQ(devicesCommand({.simulate = true}, {"--everything"}, out, bad), kExitUsage);
     EXPECT_EQ(bad.str(), "zantorctl devices: unknown argument '--everything'\n");
 }
 
@@ -154,13 +154,13 @@ TEST(NoMouse, OneLineAndStatusTwo) {
     gone.unplug();
     device::DeviceLink absent(gone);
     std::ostringstream err;
-    EXPECT_EQ(requireMouse(absent, err), EXIT_NO_MOUSE);
+    EXPECT_EQ(requireMouse(absent, err), kExitNoMouse);
     EXPECT_EQ(err.str(), "no ZANTOR mouse found\n");
 
     hid::SimulatedMouse locked(clock, {.openError = EACCES});
     device::DeviceLink denied(locked);
     std::ostringstream hint;
-    EXPECT_EQ(requireMouse(denied, hint), EXIT_NO_MOUSE);
+    EXPECT_EQ(requireMouse(denied, hint), kExitNoMouse);
     EXPECT_EQ(hint.str(),
               "no ZANTOR mouse found: cannot open simulated: Permission denied; this user may not "
               "use the mouse: install the udev rule 70-zantor.rules into /etc/udev/rules.d, then "
@@ -170,7 +170,7 @@ TEST(NoMouse, OneLineAndStatusTwo) {
     hid::SimulatedMouse eventsOnly(clock, {.withCommandCollection = false});
     device::DeviceLink partial(eventsOnly);
     std::ostringstream missing;
-    EXPECT_EQ(requireMouse(partial, missing), EXIT_NO_MOUSE);
+    EXPECT_EQ(requireMouse(partial, missing), kExitNoMouse);
     EXPECT_EQ(missing.str(), "no ZANTOR mouse found: simulated:18F8:1086.0001#0 is the mouse but "
                              "offers no command collection\n");
 }

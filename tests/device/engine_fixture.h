@@ -3,7 +3,7 @@
 #include "app/app_paths.h"
 #include "config/settings.h"
 #include "device/clock.h"
-#include "device/device_services.h"
+#include "device/device_context.h"
 #include "platform/hid/simulated_mouse.h"
 #include "platform/message/user_messages.h"
 #include "platform/profile/profile_store.h"
@@ -83,8 +83,8 @@ protected:
     CollectedMessages messages;
     Settings settings{profiles, messages};
     device::SteadyClock clock;
-    hid::SimulatedMouse mouse{clock};
-    device::DeviceServices device{mouse, clock};
+    device::DeviceContext device{std::make_unique<hid::SimulatedMouse>(clock), clock};
+    hid::SimulatedMouse& mouse = static_cast<hid::SimulatedMouse&>(*device.backend);
     RecordingDesktop desktop;
 
 private:

@@ -211,13 +211,13 @@ TEST_F(HidrawUmockdevTest, DevicesCommandListsTheMouse) {
 TEST_F(HidrawUmockdevTest, NoMouseMeansStatusTwo) {
     addNode(0, "0003:046D:C31C.0001", "0003:0000046D:0000C31C", KEYBOARD_DESCRIPTOR);
     std::ostringstream out, err;
-    EXPECT_EQ(cli::devicesCommand({}, {}, out, err), cli::EXIT_NO_MOUSE);
+    EXPECT_EQ(cli::devicesCommand({}, {}, out, err), cli::kExitNoMouse);
     EXPECT_EQ(err.str(), "no ZANTOR mouse found\n");
 
     HidrawBackend backend;
     device::DeviceLink link(backend);
     std::ostringstream required;
-    EXPECT_EQ(cli::requireMouse(link, required), cli::EXIT_NO_MOUSE);
+    EXPECT_EQ(cli::requireMouse(link, required), cli::kExitNoMouse);
     EXPECT_EQ(required.str(), "no ZANTOR mouse found\n");
 }
 
