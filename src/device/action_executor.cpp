@@ -9,6 +9,11 @@
 #include "platform/log.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace zantor::device {
 
@@ -26,11 +31,28 @@ HostButtons::~HostButtons() {
     stop();
 }
 
+namespace {
+
+// The device threads run above normal programs where the user may raise them (a negative
+// nice value needs the privilege for it); otherwise they stay at the normal priority.
+void raisePriority() {
+    if (::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), -10) != 0)
+        logDebug("device thread keeps the normal priority: %s", std::strerror(errno));
+}
+
+} // namespace
+
 void HostButtons::start() {
     actionPending_ = false;
     stopRequested_ = 0;
-    listener_ = std::thread([this] { listen(); });
-    executor_ = std::thread([this] { execute(); });
+    listener_ = std::thread([this] {
+        raisePriority();
+        listen();
+    });
+    executor_ = std::thread([this] {
+        raisePriority();
+        execute();
+    });
 }
 
 void HostButtons::stop() {
@@ -54,6 +76,8 @@ bool HostButtons::waitUntil(SteadyTime deadline) {
 }
 
 void HostButtons::execute() {
+    // Macro pauses end on time: no timer slack (50 us by default) on this thread's waits.
+    ::prctl(PR_SET_TIMERSLACK, 1UL);
     for (;;) {
         {
             std::unique_lock lock(mutex_);
