@@ -61,55 +61,67 @@ int applyCommand(const GlobalOptions& options, const Arguments& args, std::ostre
     return kExitOk;
 }
 
+namespace {
+
+// What export and import work on: FILE and configuration N of an opened home.
+struct Exchange {
+    std::unique_ptr<CliSession> session;
+    std::string file;
+    int n = 0;
+};
+
+// kExitOk when the arguments name a file and a configuration of a home that opened.
+int openExchange(const GlobalOptions& options, const Arguments& args, const char* command,
+                 std::ostream& err, Exchange& exchange) {
+    std::string number;
+    if (!parseArgs(args, true, exchange.file, number, command, err))
+        return kExitUsage;
+    exchange.session = CliSession::open(options, err);
+    if (!exchange.session)
+        return kExitError;
+    return configNumber(*exchange.session, number, exchange.n, err) ? kExitOk : kExitUsage;
+}
+
+} // namespace
+
 int exportCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
                   std::ostream& err) {
-    std::string file, number;
-    if (!parseArgs(args, true, file, number, "export", err))
-        return kExitUsage;
-    auto session = CliSession::open(options, err);
-    if (!session)
-        return kExitError;
-    int n = 0;
-    if (!configNumber(*session, number, n, err))
-        return kExitUsage;
-    loadConfig(session->settings, session->paths.configFile(), n, false);
-    if (Status s = exportConfig(session->settings, file); !s) {
+    Exchange e;
+    if (const int status = openExchange(options, args, "export", err, e); status != kExitOk)
+        return status;
+    loadConfig(e.session->settings, e.session->paths.configFile(), e.n, false);
+    if (Status s = exportConfig(e.session->settings, e.file); !s) {
         err << "zantorctl: " << s.error().message << '\n';
         return kExitError;
     }
-    out << "configuration " << n << " exported to " << file << '\n';
+    out << "configuration " << e.n << " exported to " << e.file << '\n';
     return kExitOk;
 }
 
 int importCommand(const GlobalOptions& options, const Arguments& args, std::ostream& out,
                   std::ostream& err) {
-    std::string file, number;
-    if (!parseArgs(args, true, file, number, "import", err))
-        return kExitUsage;
-    auto session = CliSession::open(options, err);
-    if (!session)
-        return kExitError;
-    int n = 0;
-    if (!configNumber(*session, number, n, err))
-        return kExitUsage;
+    Exchange e;
+    if (const int status = openExchange(options, args, "import", err, e); status != kExitOk)
+        return status;
     // An import stores what it reads: a file that holds no exported configuration would
     // overwrite configuration n with zeros.
-    const auto exchange = session->profiles.snapshot(file);
+    const auto exchange = e.session->profiles.snapshot(e.file);
     if (!exchange.exists()) {
-        err << "zantorctl: cannot read " << file << '\n';
+        err << "zantorctl: cannot read " << e.file << '\n';
         return kExitError;
     }
     if (!exchange.hasSection(configSection(kExchangeConfig))) {
-        err << "zantorctl: " << file << " holds no exported configuration (no ["
+        err << "zantorctl: " << e.file << " holds no exported configuration (no ["
             << configSection(kExchangeConfig) << "] section)\n";
         return kExitError;
     }
-    importConfig(session->settings, file);
-    if (Status s = saveConfig(session->settings, session->paths.configFile(), n, true); !s) {
+    Settings& settings = e.session->settings;
+    importConfig(settings, e.file);
+    if (Status s = saveConfig(settings, e.session->paths.configFile(), e.n, true); !s) {
         err << "zantorctl: " << s.error().message << '\n';
         return kExitError;
     }
-    out << file << " imported as configuration " << n << '\n';
+    out << e.file << " imported as configuration " << e.n << '\n';
     return kExitOk;
 }
 
