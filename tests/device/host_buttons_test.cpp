@@ -176,6 +176,19 @@ TEST_F(HostButtonsTest, LaunchersAndBuiltInMacros) {
     EXPECT_EQ(takeSent().size(), 3u) << "one key report and the two releases, once";
 }
 
+TEST_F(HostButtonsTest, ButtonsWorkAgainAfterTheMouseIsReplugged) {
+    assign(28);
+    mouse.unplug();
+    device.link.processNotifications();
+    std::this_thread::sleep_for(30ms); // the listener finds no mouse and waits
+    mouse.plug();
+    device.link.processNotifications(); // the arrival rescans
+    ASSERT_TRUE(device.link.connected());
+    mouse.pressButton(kSideDevice);
+    ASSERT_TRUE(finished(1));
+    EXPECT_EQ(mouse.state().mediaKeys, (std::vector<std::uint16_t>{0xE2}));
+}
+
 TEST_F(HostButtonsTest, StopEndsALongPauseAtOnce) {
     userMacro(0, macro::MACRO_ONCE, 1, 60000);
     assign(41);
