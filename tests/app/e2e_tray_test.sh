@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the real zantor on the simulated mouse, under Xvfb with trayer as the tray host,
-# driven with xdotool. Changes a DPI step, applies it, quits from the tray menu, then checks
-# the reports the simulated mouse received (--trace) and the saved config.ini.
+# driven with xdotool. Changes a DPI step, applies it, closes to the tray, is brought back by a
+# second start, quits from the tray menu, then checks the reports the simulated mouse received
+# (--trace) and the saved config.ini.
 #   e2e_tray_test.sh ZANTOR_BINARY RESOURCES_DIR
 # Exits 77 (skipped) when Xvfb, xdotool or trayer is missing.
 set -euo pipefail
@@ -117,6 +118,22 @@ sleep 0.2
 read -r cx cy < <(centre_of 3)
 xdotool mousemove --window "$main" "$cx" "$cy" click 1
 sleep 0.3
+
+# Close to the tray (entry 13); a second start brings the window back and ends at once.
+visible_main() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname '^zantor$' 2>/dev/null); do
+        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q 'Geometry: 800x600$' && return 0
+    done
+    return 1
+}
+read -r cx cy < <(centre_of 13)
+xdotool mousemove --window "$main" "$cx" "$cy" click 1
+wait_for 5 bash -c "$(declare -f visible_main); ! visible_main" || fail "the window did not hide"
+second=0
+timeout 10 "$zantor" --simulate --home "$home" >/dev/null 2>&1 || second=$?
+[ "$second" -eq 0 ] || fail "a second start ended with status $second"
+wait_for 5 visible_main || fail "a second start did not bring the window back"
 
 # Quit from the tray menu: its second row, "Exit Driver" (88 x 40 pixels in English).
 wait_for 10 tray_icon >/dev/null || fail "no tray icon docked in the tray"
