@@ -3,6 +3,7 @@
 #include "app/app_icon.h"
 #include "app/app_options.h"
 #include "app/hit_test.h"
+#include "app/menu_font.h"
 #include "app/page_plan.h"
 #include "app/page_renderer.h"
 #include "app/ui_texts.h"
@@ -58,7 +59,7 @@ bool CKOV_GMouseDlg::initialise() {
         return false;
     applyShape();
     loadMacroLibraries(ctx_);
-    skin::LoadPopupMenus(ctx_.contextMenu, ctx_.trayMenu, ctx_.settings.language);
+    loadMenus();
 
     tray_ = std::make_unique<ui::TrayIcon>(appIcon(), qs(kWindowTitle));
     connect(tray_.get(), &ui::TrayIcon::doubleClicked, this, &CKOV_GMouseDlg::ShowFromTray);
@@ -121,6 +122,14 @@ bool CKOV_GMouseDlg::loadLayouts() {
                           QString::fromStdString(loaded.error().message));
     ExitProgram(kExitError);
     return false;
+}
+
+void CKOV_GMouseDlg::loadMenus() {
+    const int language = ctx_.settings.language;
+    skin::LoadPopupMenus(ctx_.contextMenu, ctx_.trayMenu, language);
+    for (const skin::CKovMenu* menu : {&ctx_.contextMenu, &ctx_.trayMenu})
+        if (menu->popup())
+            fitMenuFont(*menu->popup(), ctx_.fonts.small.of(language));
 }
 
 void CKOV_GMouseDlg::applyShape() {

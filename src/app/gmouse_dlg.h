@@ -82,6 +82,8 @@ protected:
 private:
     void startHostButtons();
     bool loadLayouts();
+    // The two popup menus of the interface language, in the window's font where it fits.
+    void loadMenus();
     void applyShape();
     void pushSettings();
     // New hover indices; repaints when one of them changed.

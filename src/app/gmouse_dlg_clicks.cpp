@@ -209,7 +209,7 @@ void CKOV_GMouseDlg::switchLanguage(int language) {
     setLanguage(ctx_.settings, ctx_.paths, language);
     if (!loadLayouts())
         return;
-    skin::LoadPopupMenus(ctx_.contextMenu, ctx_.trayMenu, language);
+    loadMenus();
     setWindowTitle(qs(kWindowTitle));
     // Changed skin images show from now on; the hot spots may have moved.
     images_.clear();

@@ -2,9 +2,15 @@
 #include "app/app_fonts.h"
 #include "app/app_options.h"
 #include "app/lighting_preview.h"
+#include "app/menu_font.h"
 #include "app_fixture.h"
 
 #include "config/mouse_config.h"
+#include "skin/kov_menu.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QMenu>
 
 #include <QImage>
 #include <QProcess>
@@ -34,6 +40,22 @@ TEST(AppFonts, BaseSizesFollowTheDisplayScaleAndOddScalesTakeTheNearest) {
     EXPECT_EQ(at96.small.of(0).families().front(), QString::fromUtf8("微软雅黑"));
     EXPECT_EQ(at96.small.of(2).families().front(), "Arial");
     EXPECT_GE(makeAppFonts(110).small.english.pixelSize(), 10) << "readable at 110 dpi";
+}
+
+TEST(MenuFont, TrayMenuTextsFitTheirEightPixelsPerCharacter) {
+    const AppFonts fonts = makeAppFonts(96);
+    for (const int language : {0, 1}) {
+        SCOPED_TRACE(language);
+        skin::CKovMenu context, tray;
+        skin::LoadPopupMenus(context, tray, language);
+        fitMenuFont(*tray.popup(), fonts.small.of(language));
+        EXPECT_GE(tray.popup()->font().pixelSize(), 9);
+        const QFontMetrics metrics(tray.popup()->font());
+        for (const QAction* action : tray.popup()->actions())
+            EXPECT_LE(metrics.horizontalAdvance(action->text().trimmed()) + 10,
+                      skin::CKovMenu::MeasureItem({action->text(), 1}).width())
+                << action->text().toStdString();
+    }
 }
 
 TEST(LightingPreview, ACycleAlternatesUnlitAndTheNextColourThatIsOn) {
