@@ -79,6 +79,10 @@ bool CKOV_GMouseDlg::initialise() {
     // A mouse whose command collection cannot be opened (no permission, say) cannot be
     // configured: it counts as absent, and the message says why.
     if (!device.link.Scan() || !device.link.writeOpen()) {
+        const auto failures = device.link.openFailures();
+        std::fprintf(stderr, "zantor: no ZANTOR mouse found%s%s (--simulate runs without one)\n",
+                     failures.empty() ? "" : ": ",
+                     failures.empty() ? "" : failures.front().error.message.c_str());
         ShowPlugInMessage();
         ExitProgram(kExitError);
         return false;
