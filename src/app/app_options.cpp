@@ -67,4 +67,21 @@ Result<AppOptions> parseAppOptions(const std::vector<std::string_view>& args) {
     return options;
 }
 
+std::vector<std::string_view> ownArguments(int argc, const char* const* argv) {
+    std::vector<std::string_view> args;
+    const auto qtOption = [](std::string_view a) {
+        return a.size() > 1 && a[0] == '-' && a[1] != '-' && a != "-h";
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!qtOption(arg)) {
+            args.push_back(arg);
+            continue;
+        }
+        if (i + 1 < argc && argv[i + 1][0] != '-')
+            ++i; // its value
+    }
+    return args;
+}
+
 } // namespace zantor::app

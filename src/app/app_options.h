@@ -41,4 +41,9 @@ struct AppOptions {
 // The options of the command line (without the program name); an error says what is wrong.
 Result<AppOptions> parseAppOptions(const std::vector<std::string_view>& args);
 
+// The arguments after the program name that are ours: Qt's own options (one dash, like
+// "-platform offscreen" or "-reverse", with a value that follows them) are left to Qt. "-h"
+// is ours.
+std::vector<std::string_view> ownArguments(int argc, const char* const* argv);
+
 } // namespace zantor::app

@@ -7,15 +7,23 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <cstring>
 
 using namespace zantor::app;
 
 int main(int argc, char** argv) {
+    // Arguments are checked before Qt starts, so --help and mistakes need no display.
+    const auto options = parseAppOptions(ownArguments(argc, argv));
+    if (!options) {
+        std::fprintf(stderr, "zantor: %s\n%s", options.error().message.c_str(), kUsage.data());
+        return kExitUsage;
+    }
+    if (options->help) {
+        std::fputs(kUsage.data(), stdout);
+        return kExitOk;
+    }
     // Rendering needs no screen: unless told otherwise, it paints on the offscreen platform.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--render") == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (options->render && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("zantor");
@@ -25,20 +33,6 @@ int main(int argc, char** argv) {
     // the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Qt has taken its own options (-platform, -display...) out by now.
-    const QStringList arguments = QApplication::arguments();
-    std::vector<std::string> texts;
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        texts.push_back(arguments[i].toStdString());
-    const auto options = parseAppOptions({texts.begin(), texts.end()});
-    if (!options) {
-        std::fprintf(stderr, "zantor: %s\n%s", options.error().message.c_str(), kUsage.data());
-        return kExitUsage;
-    }
-    if (options->help) {
-        std::fputs(kUsage.data(), stdout);
-        return kExitOk;
-    }
     if (options->render)
         return RenderPageToFile(*options);
     return CKOV_GMouseApp(*options).InitInstance();

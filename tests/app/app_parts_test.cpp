@@ -140,6 +140,11 @@ TEST(AppOptions, TheCommandLine) {
                                                     {"--output", "x.png"},
                                                     {"--frobnicate"}})
         EXPECT_FALSE(parse(bad)) << bad.front();
+
+    const char* const argv[] = {"zantor",   "-platform", "offscreen", "--simulate",
+                                "-reverse", "-h",        "--home",    "/h"};
+    EXPECT_EQ(ownArguments(8, argv),
+              (std::vector<std::string_view>{"--simulate", "-h", "--home", "/h"}));
 }
 
 TEST(Render, PaintsAPageIntoAPngShapedByTheMask) {
