@@ -34,7 +34,8 @@ int CKOV_GMouseApp::InitInstance() {
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
                      [&window] { window.ExitProgram(kExitOk); });
 
-    if (window.initialise())
+    // The exit sequence may already have run in a dialog of the start-up (a SIGTERM, say).
+    if (window.initialise() && !window.ended())
         QApplication::exec();
     window.stopWorkers();
     std::cout.flush();
