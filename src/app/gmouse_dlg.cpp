@@ -28,6 +28,7 @@
 #include <thread>
 
 namespace zantor::app {
+
 CKOV_GMouseDlg::CKOV_GMouseDlg(AppContext& context, Options options)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), ctx_(context), options_(options),
       images_(context.paths.skinsDir()),

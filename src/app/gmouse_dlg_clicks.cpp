@@ -15,6 +15,7 @@
 #include <QWindow>
 
 namespace zantor::app {
+
 void CKOV_GMouseDlg::mousePressEvent(QMouseEvent* event) {
     const QPoint position = event->position().toPoint();
     // Presses outside the window's shape are not the window's (synthetic ones still arrive).
