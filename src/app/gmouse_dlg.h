@@ -1,0 +1,130 @@
+#pragma once
+
+#include "app/app_context.h"
+#include "app/click_table.h"
+#include "app/lighting_preview.h"
+#include "app/page_state.h"
+#include "app/skin_image_cache.h"
+#include "app/window_shape.h"
+#include "device/host_buttons.h"
+#include "platform/system/user_lock.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace zantor::ui {
+class DeviceWatcher;
+class PowerMonitor;
+class TrayIcon;
+} // namespace zantor::ui
+
+namespace zantor::app {
+
+// The main window: frameless, shaped by the skin's mask, painted from the skin's images, with
+// a tray icon while the program runs. It starts up in initialise() and ends through
+// ExitProgram(), after which the caller stops its threads with stopWorkers().
+class CKOV_GMouseDlg final : public QWidget {
+    Q_OBJECT
+public:
+    struct Options {
+        bool takeHostButtonsLock = true; // false: host-side buttons are this process's alone
+        bool quitAfterFirstFrame = false;
+    };
+
+    CKOV_GMouseDlg(AppContext& context, Options options);
+    ~CKOV_GMouseDlg() override;
+
+    // The start-up sequence: threads, settings, fonts, layouts, shape, macros, menus, mouse,
+    // settings push, tray icon, and showing the window. False when the program ended during it
+    // (no mouse, or the skin's layout is missing); exitCode() then says how.
+    bool initialise();
+
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void HideToTray();
+    void ShowFromTray();
+    // Removes the tray icon, tells the mouse the host program ends (when its command
+    // collection is open) and ends the event loop with `exitCode`.
+    void ExitProgram(int exitCode = 0);
+    void ShowPlugInMessage();
+    // Repaints the page: on the advanced page all but the macro editor's controls.
+    void InvalidatePage();
+
+    // A command of the tray menu (Show Window, Exit Driver, in either language).
+    void OnTrayCommand(int id);
+    void OnTrayMenu(QPoint globalPosition);
+    void OnMouseArrived();
+    void OnMouseRemoved();
+    void OnPowerBroadcast();
+
+    // Ends the host-side button threads and the lighting preview; waits for them.
+    void stopWorkers();
+
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+    const PageState& pageState() const { return state_; }
+    const WindowShape& shape() const { return shape_; }
+    bool hostButtonsRunning() const { return hostButtons_ != nullptr; }
+    ui::TrayIcon* trayIcon() const { return tray_.get(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void startHostButtons();
+    bool loadLayouts();
+    // The two popup menus of the interface language, in the window's font where it fits.
+    void loadMenus();
+    void applyShape();
+    void pushSettings();
+    // New hover indices; repaints when one of them changed.
+    void setHovers(const Hovers& hovers);
+    Hovers hoversAt(QPoint position) const;
+
+    // Click handling (gmouse_dlg_clicks.cpp).
+    void carryOut(const Click& click, QPoint position);
+    void ShowMainPage();
+    void ShowAdvancedPage();
+    void ShowColourPage();
+    void startDrag(QPoint globalPosition);
+    void chooseDpiColour(int level);
+    void save();
+    void sendToTray();
+    void chooseConfig(int n);
+    void minimise();
+    void importConfig();
+    void exportConfig();
+    void factoryReset();
+    void switchLanguage(int language);
+    void openWebSite();
+    void previewTick();
+
+    AppContext& ctx_;
+    Options options_;
+    PageState state_;
+    SkinImageCache images_;
+    WindowShape shape_;
+    std::unique_ptr<ui::TrayIcon> tray_;
+    std::unique_ptr<ui::DeviceWatcher> watcher_;
+    std::unique_ptr<ui::PowerMonitor> power_;
+    std::optional<UserLock> hostButtonsLock_;
+    std::unique_ptr<device::HostButtons> hostButtons_;
+    LightingPreview preview_;
+    bool ended_ = false;
+    int exitCode_ = 0;
+    bool firstFrameReported_ = false;
+    bool trayMissingReported_ = false;
+    // Moving the window ourselves where the window manager does not (or there is none).
+    std::optional<QPoint> dragOffset_;
+};
+
+} // namespace zantor::app

@@ -1,0 +1,29 @@
+#include "app/skin_image_cache.h"
+
+#include <QImageReader>
+
+#include <cstdio>
+
+namespace zantor::app {
+
+QImage decodeRgbImage(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    return image.format() == QImage::Format_RGB32 ? image
+                                                  : image.convertToFormat(QImage::Format_RGB32);
+}
+
+const QImage& SkinImageCache::image(std::string_view name) {
+    if (const auto found = images_.find(name); found != images_.end())
+        return found->second;
+    const std::string path = skinsDir_ + "/" + std::string(name);
+    QImage image = decodeRgbImage(path);
+    if (image.isNull() && reported_.insert(std::string(name)).second)
+        std::fprintf(stderr, "zantor: skin image %s is missing or cannot be decoded\n",
+                     path.c_str());
+    return images_.emplace(std::string(name), std::move(image)).first->second;
+}
+
+} // namespace zantor::app
