@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/command_set.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -11,8 +13,9 @@ inline constexpr std::size_t kNameBytes = 40; // 20 UTF-16 units
 inline constexpr std::size_t kNameUnits = kNameBytes / 2;
 inline constexpr std::size_t kMaxEvents = 255;
 
-inline constexpr std::uint8_t KEY_DOWN = 1;
-inline constexpr std::uint8_t KEY_UP = 2;
+// An event is what the key reports carry: a press or release of a key or mouse button.
+inline constexpr std::uint8_t KEY_DOWN = device::KEY_ACTION_PRESS;
+inline constexpr std::uint8_t KEY_UP = device::KEY_ACTION_RELEASE;
 
 inline constexpr std::uint8_t MACRO_ONCE = 0;
 inline constexpr std::uint8_t MACRO_REPEAT = 1;
@@ -22,9 +25,9 @@ inline constexpr std::uint16_t MIN_EVENT_DELAY = 15; // milliseconds
 inline constexpr std::uint16_t kInsertedEventDelay = 30;
 
 // Event codes above the keyboard usages: the three mouse buttons.
-inline constexpr std::uint8_t kMouseLeft = 0xF0;
-inline constexpr std::uint8_t kMouseRight = 0xF1;
-inline constexpr std::uint8_t kMouseMiddle = 0xF2;
+inline constexpr std::uint8_t kMouseLeft = device::KEY_LEFT_BUTTON;
+inline constexpr std::uint8_t kMouseRight = device::KEY_RIGHT_BUTTON;
+inline constexpr std::uint8_t kMouseMiddle = device::KEY_MIDDLE_BUTTON;
 
 struct MacroEvent {
     std::uint8_t code = 0;   // HID keyboard usage, or one of the mouse-button codes
