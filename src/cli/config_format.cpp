@@ -2,6 +2,7 @@
 
 #include "cli/macro_format.h"
 #include "config/function_codes.h"
+#include "device/command_set.h"
 #include "skin/function_names.h"
 
 #include <cstdio>
@@ -18,6 +19,29 @@ std::string screenColour(std::uint32_t bgr) {
 
 std::span<const macro::MacroRecord> userMacros(const Settings& s) {
     return {s.macros.userMacros.data(), s.macros.userMacroCount};
+}
+
+// What a function code is, in words ("media key: Volume Increment").
+std::string describeFunction(std::int32_t code) {
+    const std::int32_t index = indexWithinKind(code);
+    const std::string number = std::to_string(index);
+    switch (functionKindOf(code)) {
+    case FunctionKind::DeviceFunction:
+        return "mouse function " + number;
+    case FunctionKind::MediaKey:
+        return "media key: " + std::string(device::MEDIA_USAGES[std::size_t(index)].name);
+    case FunctionKind::BuiltInMacro:
+        return "built-in macro " + number;
+    case FunctionKind::Calculator:
+        return "start a calculator";
+    case FunctionKind::Terminal:
+        return "start a terminal";
+    case FunctionKind::UserMacro:
+        return "user macro " + number;
+    case FunctionKind::None:
+        break;
+    }
+    return "nothing";
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "config/function_codes.h"
 
 #include <array>
-#include <string_view>
 
 namespace zantor {
 namespace {
@@ -21,17 +20,6 @@ constexpr CodeRange kCodeRanges[] = {
 };
 
 constexpr std::array<std::int32_t, 3> kDpiChangingCodes{6, 15, 16};
-
-constexpr std::array<std::string_view, 10> kMediaKeyNames{"Home",
-                                                          "Consumer Control Configuration",
-                                                          "Email Reader",
-                                                          "Volume Increment",
-                                                          "Volume Decrement",
-                                                          "Scan Previous Track",
-                                                          "Scan Next Track",
-                                                          "Mute",
-                                                          "Play/Pause",
-                                                          "Calculator"};
 
 const CodeRange* rangeOf(std::int32_t code) {
     for (const CodeRange& r : kCodeRanges)
@@ -72,27 +60,6 @@ std::int32_t indexWithinKind(std::int32_t code) {
         if (first.kind == r->kind)
             return code - first.first;
     return 0;
-}
-
-std::string describeFunction(std::int32_t code) {
-    const auto index = std::to_string(indexWithinKind(code));
-    switch (functionKindOf(code)) {
-    case FunctionKind::DeviceFunction:
-        return "mouse function " + index;
-    case FunctionKind::MediaKey:
-        return "media key: " + std::string(kMediaKeyNames[indexWithinKind(code)]);
-    case FunctionKind::BuiltInMacro:
-        return "built-in macro " + index;
-    case FunctionKind::Calculator:
-        return "start a calculator";
-    case FunctionKind::Terminal:
-        return "start a terminal";
-    case FunctionKind::UserMacro:
-        return "user macro " + index;
-    case FunctionKind::None:
-        break;
-    }
-    return "nothing";
 }
 
 } // namespace zantor

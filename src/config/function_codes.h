@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace zantor {
 
@@ -17,7 +16,6 @@ enum class FunctionKind {
 };
 
 inline constexpr std::int32_t kPrimaryClickCode = 1;
-inline constexpr std::int32_t kMaxFunctionCode = 54;
 
 FunctionKind functionKindOf(std::int32_t code);
 // The code the mouse gets for a button: its own device functions, 0 for everything the program
@@ -27,8 +25,5 @@ std::int32_t deviceCodeOf(std::int32_t code);
 bool changesDpiLevel(std::int32_t code);
 // Position of the code within its kind: media key, built-in or user macro 0…, device code.
 std::int32_t indexWithinKind(std::int32_t code);
-
-// An English description of a code, for the command-line tool ("media key: Volume Increment").
-std::string describeFunction(std::int32_t code);
 
 } // namespace zantor

@@ -1,5 +1,7 @@
 #include "config/mouse_config.h"
 
+#include "config/function_codes.h"
+
 #include <algorithm>
 
 namespace zantor {
@@ -61,9 +63,9 @@ void MouseConfig::setButtonFunction(int button, std::int32_t code) {
     buttonFunction[button] = code;
     // At least one button always keeps the primary click (code 1).
     for (int b = kButtonCount - 1; b >= 0; --b)
-        if (buttonFunction[b] == 1)
+        if (buttonFunction[b] == kPrimaryClickCode)
             return;
-    buttonFunction[button == kButtonCount - 1 ? button : button + 1] = 1;
+    buttonFunction[button == kButtonCount - 1 ? button : button + 1] = kPrimaryClickCode;
 }
 
 void MouseConfig::selectDpiLevel(int level) {
