@@ -1,5 +1,6 @@
 #include "skin/menu_dlg.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -25,6 +26,8 @@ CMenuDlg::CMenuDlg(MenuContent content, Choose choose, QWidget* owner)
       content_(std::move(content)), choose_(std::move(choose)) {
     setWindowTitle(QStringLiteral("MainMenuDlg"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Presses outside are handed on by closeAndReplay, on every platform alike.
+    setAttribute(Qt::WA_NoMouseReplay);
 }
 
 void CMenuDlg::openAt(QPoint anchor) {
@@ -57,7 +60,7 @@ void CMenuDlg::mousePressEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
     if (event->button() != Qt::LeftButton) {
         if (!rect().contains(event->position().toPoint()) && !overSubMenu(global))
-            close();
+            closeAndReplay(*event);
         return;
     }
     pressSeen_ = true;
@@ -66,10 +69,24 @@ void CMenuDlg::mousePressEvent(QMouseEvent* event) {
     } else if (rect().contains(event->position().toPoint())) {
         setPressed(true);
     } else {
-        // A press elsewhere closes the menu without a choice; Qt hands it on to the window
-        // under the pointer.
-        QWidget::mousePressEvent(event);
+        closeAndReplay(*event);
     }
+}
+
+// A press elsewhere closes the menu without a choice and still counts where it landed in the
+// owner's window: pressing another slot opens that slot's menu. The release that follows goes
+// there by itself once the menu has let the pointer go.
+void CMenuDlg::closeAndReplay(const QMouseEvent& event) {
+    const QPoint global = event.globalPosition().toPoint();
+    QWidget* owner = parentWidget();
+    close();
+    QWidget* target = QApplication::widgetAt(global);
+    if (!owner || !target || target->window() != owner->window())
+        return;
+    const QPointF local = target->mapFromGlobal(event.globalPosition());
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, local,
+                                                        event.globalPosition(), event.button(),
+                                                        event.buttons(), event.modifiers()));
 }
 
 void CMenuDlg::mouseReleaseEvent(QMouseEvent* event) {

@@ -58,6 +58,7 @@ private:
     void syncSubMenu();
     void closeSubMenu();
     bool overSubMenu(QPoint global) const;
+    void closeAndReplay(const QMouseEvent& event);
 
     MenuContent content_;
     Choose choose_;

@@ -66,11 +66,19 @@ TEST_F(FunctionMenuWindow, ASlotOpensTheMenuUnderItAndASecondLevelChoiceSetsTheF
     EXPECT_EQ(commandsSent().size(), sent_) << "a choice sends nothing";
 }
 
-TEST_F(FunctionMenuWindow, APressInTheWindowClosesTheMenuWithoutAChoice) {
+TEST_F(FunctionMenuWindow, APressInTheWindowClosesTheMenuAndStillCounts) {
     click(centreOfMain(21));
-    ASSERT_NE(window().functionMenu(), nullptr);
-    window().CloseFunctionMenu(); // what the window's own press handler does first
+    QPointer<skin::CMenuDlg> menu = window().functionMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(config().wheelStatus, 0);
+    // The open menu has the pointer: a press on the window's second wheel setting reaches it.
+    const QPoint wheel = menu->mapFromGlobal(window().mapToGlobal(centreOfMain(33)));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, wheel);
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menu.isNull());
     EXPECT_EQ(window().functionMenu(), nullptr);
+    EXPECT_EQ(config().wheelStatus, 1) << "the press still counted in the window";
     EXPECT_EQ(functions(), (std::array<int, kButtonCount>{1, 2, 3, 5, 4, 6}));
 }
 
