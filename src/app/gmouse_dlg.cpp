@@ -164,6 +164,7 @@ void CKOV_GMouseDlg::RemoveTrayIcon() {
 }
 
 void CKOV_GMouseDlg::HideToTray() {
+    CloseFunctionMenu();
     AddTrayIcon();
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         // Hidden without a tray there would be no way back but starting the program again.
@@ -188,6 +189,7 @@ void CKOV_GMouseDlg::ShowFromTray() {
 void CKOV_GMouseDlg::ExitProgram(int exitCode) {
     if (ended_)
         return;
+    CloseFunctionMenu();
     RemoveTrayIcon();
     if (ctx_.device && ctx_.device->link.writeOpen())
         ctx_.device->commands.SendHostExit();

@@ -8,8 +8,11 @@
 #include "app/window_shape.h"
 #include "device/host_buttons.h"
 #include "platform/system/user_lock.h"
+#include "skin/function_menu.h"
+#include "skin/menu_dlg.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -69,6 +72,13 @@ public:
     const WindowShape& shape() const { return shape_; }
     bool hostButtonsRunning() const { return hostButtons_ != nullptr; }
     ui::TrayIcon* trayIcon() const { return tray_.get(); }
+    // The open drop-down menu of a button slot, or null.
+    skin::CMenuDlg* functionMenu() const { return menu_; }
+
+    // Chooses the function of button slot `slot` (20...25): confirms first when the button is
+    // the only primary click, then opens the drop-down menu under the slot.
+    void OpenFunctionMenu(int slot);
+    void CloseFunctionMenu();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -123,6 +133,8 @@ private:
     int exitCode_ = 0;
     bool firstFrameReported_ = false;
     bool trayMissingReported_ = false;
+    skin::FunctionMenuState menuState_;
+    QPointer<skin::CMenuDlg> menu_;
     // Moving the window ourselves where the window manager does not (or there is none).
     std::optional<QPoint> dragOffset_;
 };

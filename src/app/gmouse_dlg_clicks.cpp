@@ -21,6 +21,7 @@ void CKOV_GMouseDlg::mousePressEvent(QMouseEvent* event) {
     // Presses outside the window's shape are not the window's (synthetic ones still arrive).
     if (event->button() != Qt::LeftButton || !shape_.region.contains(position))
         return;
+    CloseFunctionMenu();
     setHovers(hoversAt(position));
     if (state_.hovers.any()) {
         state_.buttonPressed = true;
@@ -48,8 +49,10 @@ void CKOV_GMouseDlg::carryOut(const Click& click, QPoint position) {
     switch (click.command) {
     case Command::None:
     case Command::Drag:
-    case Command::FunctionMenu: // the button-function drop-down menu is not built yet
-    case Command::MacroEditor:  // nor the macro editor
+    case Command::MacroEditor: // the macro editor is not built yet
+        return;
+    case Command::FunctionMenu:
+        OpenFunctionMenu(skin::kFirstButtonSlot + click.argument);
         return;
     case Command::ShowMain:
         ShowMainPage();

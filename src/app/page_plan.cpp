@@ -4,6 +4,7 @@
 #include "config/mouse_config.h"
 #include "device/command_set.h"
 #include "macro/macro_tables.h"
+#include "skin/function_menu.h"
 #include "skin/function_names.h"
 #include "skin/skin_images.h"
 
@@ -204,11 +205,8 @@ private:
     }
 
     std::string slotName(int button) const {
-        std::vector<std::string> macroNames;
-        for (std::size_t i = 0; i < in_.macros.userMacroCount && i < macro::MAX_USER_MACROS; ++i)
-            macroNames.push_back(in_.macros.userMacros[i].nameUtf8());
         return skin::FunctionDisplayName(c_.buttonFunction[std::size_t(button)],
-                                         layout_.functionNames, macroNames);
+                                         layout_.functionNames, skin::UserMacroNames(in_.macros));
     }
 
     void colourCaption(int j) {

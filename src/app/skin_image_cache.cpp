@@ -1,19 +1,8 @@
 #include "app/skin_image_cache.h"
 
-#include <QImageReader>
-
 #include <cstdio>
 
 namespace zantor::app {
-
-QImage decodeRgbImage(const std::string& path) {
-    QImageReader reader(QString::fromStdString(path));
-    QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    return image.format() == QImage::Format_RGB32 ? image
-                                                  : image.convertToFormat(QImage::Format_RGB32);
-}
 
 const QImage& SkinImageCache::image(std::string_view name) {
     if (const auto found = images_.find(name); found != images_.end())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/skin_image.h"
+
 #include <QImage>
 
 #include <map>
@@ -27,7 +29,6 @@ private:
     std::set<std::string, std::less<>> reported_;
 };
 
-// Decodes an image file as RGB32 (a grey JPG decodes as 8-bit grey); null when it cannot.
-QImage decodeRgbImage(const std::string& path);
+using skin::decodeRgbImage;
 
 } // namespace zantor::app
