@@ -32,6 +32,8 @@ fail() {
     cat "$work/stderr" >&2 2>/dev/null || true
     echo "--- last reports:" >&2
     tail -n 5 "$work/trace" >&2 2>/dev/null || true
+    echo "--- trayer:" >&2
+    cat "$work/trayer.log" >&2 2>/dev/null || true
     exit 1
 }
 
@@ -62,11 +64,16 @@ pids+=($!)
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(head -n 1 "$work/display")
 
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
-    >"$work/trayer.log" 2>&1 &
-pids+=($!)
-# An icon that asks to dock while the tray host is still starting is not taken.
-wait_for 10 xdotool search --name '^panel$' >/dev/null || fail "trayer did not start"
+# An icon that asks to dock while the tray host is still starting is not taken. On a busy
+# machine the tray host's first start can be slow, and once it was seen to die at start: give it
+# time, and a second chance.
+start_trayer() {
+    trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
+        >>"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 20 xdotool search --name '^panel$' >/dev/null
+}
+start_trayer || start_trayer || fail "trayer did not start"
 sleep 0.5
 
 "$zantor" --simulate --trace --home "$home" >"$work/trace" 2>"$work/stderr" &
