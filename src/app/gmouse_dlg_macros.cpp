@@ -56,6 +56,7 @@ void CKOV_GMouseDlg::syncEditor() {
     if (controls_)
         controls_->show(editor_->view());
     state_.recording = editor_->recording();
+    update(); // the record button and the selected macro's mode marks follow the editor
 }
 
 void CKOV_GMouseDlg::pullEditorFields() {

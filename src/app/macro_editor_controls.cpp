@@ -4,6 +4,7 @@
 #include "app/qt_rect.h"
 #include "app/ui_texts.h"
 
+#include <QPalette>
 #include <QSignalBlocker>
 
 namespace zantor::app {
@@ -40,6 +41,17 @@ void select(QListWidget& list, int row) {
 
 } // namespace
 
+// The controls sit on the skin as white text on black.
+QPalette controlPalette(QPalette palette) {
+    for (const auto role : {QPalette::Base, QPalette::Window, QPalette::AlternateBase})
+        palette.setColor(role, Qt::black);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, Qt::white);
+    palette.setColor(QPalette::Button, QColor(48, 52, 58));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    return palette;
+}
+
 MacroEditorControls::MacroEditorControls(QWidget* parent)
     : repeatField(makeField(parent, "repeatCount")), nameField(makeField(parent, "macroName")),
       macroList(new QListWidget(parent)), eventList(new CEditableListBox(parent)) {
@@ -48,6 +60,12 @@ MacroEditorControls::MacroEditorControls(QWidget* parent)
     repeatField->setMaxLength(6);
     macroList->setObjectName("macroList");
     eventList->setObjectName("eventList");
+    const QPalette palette = controlPalette(parent->palette());
+    for (QWidget* control : {static_cast<QWidget*>(repeatField), static_cast<QWidget*>(nameField),
+                             static_cast<QWidget*>(macroList), static_cast<QWidget*>(eventList)}) {
+        control->setPalette(palette);
+        control->setAutoFillBackground(true);
+    }
     for (QListWidget* list : {macroList, static_cast<QListWidget*>(eventList)}) {
         list->setFrameShape(QFrame::NoFrame);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
