@@ -3,6 +3,7 @@
 #include "app/app_icon.h"
 #include "app/app_options.h"
 #include "app/hit_test.h"
+#include "app/macro_editor_controls.h"
 #include "app/menu_font.h"
 #include "app/page_plan.h"
 #include "app/page_renderer.h"
@@ -44,9 +45,12 @@ CKOV_GMouseDlg::CKOV_GMouseDlg(AppContext& context, Options options)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    editor_ = std::make_unique<macro::MacroEditor>(ctx_.settings.macros, ctx_.settings.macroLock,
+                                                   [this] { return int(ctx_.settings.language); });
 }
 
 CKOV_GMouseDlg::~CKOV_GMouseDlg() {
+    StopRecording();
     stopWorkers();
 }
 
@@ -147,6 +151,8 @@ void CKOV_GMouseDlg::applyShape() {
 }
 
 void CKOV_GMouseDlg::pushSettings() {
+    if (controls_ && state_.page == Page::Advanced)
+        editor_->ReadRepeatCount(controls_->repeatField->text().toStdString());
     device::PushSettings(ctx_.settings, ctx_.paths, *ctx_.device, *ctx_.desktop,
                          device::PushHooks{.repaint = [this] {
                              update();
@@ -165,6 +171,7 @@ void CKOV_GMouseDlg::RemoveTrayIcon() {
 
 void CKOV_GMouseDlg::HideToTray() {
     CloseFunctionMenu();
+    StopRecording();
     AddTrayIcon();
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         // Hidden without a tray there would be no way back but starting the program again.
@@ -307,6 +314,8 @@ void CKOV_GMouseDlg::leaveEvent(QEvent*) {
 }
 
 void CKOV_GMouseDlg::keyPressEvent(QKeyEvent* event) {
+    if (captureKey(event, true))
+        return;
     // Keys that close a dialog never close this window.
     switch (event->key()) {
     case Qt::Key_Escape:

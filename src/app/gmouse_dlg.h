@@ -7,6 +7,7 @@
 #include "app/skin_image_cache.h"
 #include "app/window_shape.h"
 #include "device/host_buttons.h"
+#include "macro/macro_editor.h"
 #include "platform/system/user_lock.h"
 #include "skin/function_menu.h"
 #include "skin/menu_dlg.h"
@@ -25,6 +26,8 @@ class TrayIcon;
 } // namespace zantor::ui
 
 namespace zantor::app {
+
+struct MacroEditorControls;
 
 // The main window: frameless, shaped by the skin's mask, painted from the skin's images, with
 // a tray icon while the program runs. It starts up in initialise() and ends through
@@ -80,6 +83,23 @@ public:
     void OpenFunctionMenu(int slot);
     void CloseFunctionMenu();
 
+    // The macro editor (gmouse_dlg_macros.cpp).
+    macro::MacroEditor& macroEditor() { return *editor_; }
+    // Null until the advanced page was first shown.
+    MacroEditorControls* editorControls() const { return controls_.get(); }
+    // An advanced-page hot spot 0…7: import, export, add, delete, record, save, the two modes.
+    void OnMacroEditorEntry(int entry);
+    // Where a right click at `position` (event list viewport) puts the event list's context
+    // menu: the working row is selected; true when the menu is to be shown there.
+    bool PrepareEventListMenu(QPoint position);
+    // The context after the menu closed: selection, macro and event the commands act on.
+    void FinishEventListMenu();
+    void OnEventListCommand(int id);
+    void ShowEventListMenu(QPoint position);
+    void RefreshMacroEditor();
+    // Stops a running recording and lets the keyboard go.
+    void StopRecording();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -87,7 +107,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void startHostButtons();
@@ -118,6 +141,21 @@ private:
     void openWebSite();
     void previewTick();
 
+    // The macro editor's commands.
+    void showEditorControls(bool shown);
+    void syncEditor();
+    void pullEditorFields();
+    void showEditorMessage(macro::EditorMessage message);
+    void ImportMacroLibrary();
+    void ExportMacroLibrary();
+    void SaveMacros();
+    void ToggleRecording();
+    bool grabKeys();
+    void releaseKeys();
+    // A key stroke while recording; false when no recording runs.
+    bool captureKey(QKeyEvent* event, bool down);
+    void OnDelayEdited(int row, const QString& text, bool keep);
+
     AppContext& ctx_;
     Options options_;
     PageState state_;
@@ -137,6 +175,9 @@ private:
     QPointer<skin::CMenuDlg> menu_;
     // Moving the window ourselves where the window manager does not (or there is none).
     std::optional<QPoint> dragOffset_;
+    std::unique_ptr<macro::MacroEditor> editor_;
+    std::unique_ptr<MacroEditorControls> controls_;
+    bool keysGrabbed_ = false;
 };
 
 } // namespace zantor::app

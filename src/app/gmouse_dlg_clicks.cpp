@@ -46,10 +46,17 @@ void CKOV_GMouseDlg::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CKOV_GMouseDlg::carryOut(const Click& click, QPoint position) {
+    // Any other command ends a recording first: none of them is to run with the keyboard
+    // grabbed, and loads would replace the macro being recorded.
+    const bool recordButton = click.command == Command::MacroEditor && click.argument == 4;
+    if (state_.recording && click.command != Command::None && !recordButton)
+        StopRecording();
     switch (click.command) {
     case Command::None:
     case Command::Drag:
-    case Command::MacroEditor: // the macro editor is not built yet
+        return;
+    case Command::MacroEditor:
+        OnMacroEditorEntry(click.argument);
         return;
     case Command::FunctionMenu:
         OpenFunctionMenu(skin::kFirstButtonSlot + click.argument);
@@ -108,6 +115,7 @@ void CKOV_GMouseDlg::carryOut(const Click& click, QPoint position) {
 }
 
 void CKOV_GMouseDlg::ShowMainPage() {
+    showEditorControls(false);
     state_.page = Page::Main;
     preview_.setPageShown(false, {});
     update();
@@ -116,10 +124,12 @@ void CKOV_GMouseDlg::ShowMainPage() {
 void CKOV_GMouseDlg::ShowAdvancedPage() {
     state_.page = Page::Advanced;
     preview_.setPageShown(false, {});
+    showEditorControls(true);
     update();
 }
 
 void CKOV_GMouseDlg::ShowColourPage() {
+    showEditorControls(false);
     state_.page = Page::Colour;
     if (!preview_.running())
         state_.preview.colour = 0;
@@ -170,6 +180,7 @@ void CKOV_GMouseDlg::chooseConfig(int n) {
     Settings& s = ctx_.settings;
     s.currentConfig = n;
     loadConfig(s, ctx_.paths.configFile(), n, false);
+    RefreshMacroEditor();
     update();
 }
 
@@ -184,6 +195,7 @@ void CKOV_GMouseDlg::importConfig() {
     state_.buttonPressed = false;
     if (file)
         ::zantor::importConfig(ctx_.settings, file->toStdString());
+    RefreshMacroEditor();
     update();
 }
 
@@ -202,7 +214,11 @@ void CKOV_GMouseDlg::exportConfig() {
 void CKOV_GMouseDlg::factoryReset() {
     Settings& s = ctx_.settings;
     resetToFactory(s, ctx_.paths.configFile(), ctx_.paths.macroFile(s.language),
-                   FactoryResetHooks{.afterReload = [this] { update(); },
+                   FactoryResetHooks{.afterReload =
+                                         [this] {
+                                             RefreshMacroEditor();
+                                             update();
+                                         },
                                      .pushSettings =
                                          [this] {
                                              pushSettings();
@@ -219,6 +235,8 @@ void CKOV_GMouseDlg::switchLanguage(int language) {
     images_.clear();
     shape_.repaintRegion = RepaintRegionOf(shape_.region, ctx_.layout);
     state_.hovers = Hovers{};
+    if (state_.page == Page::Advanced)
+        showEditorControls(true); // the new layout's rectangles, font and macro library
     update();
 }
 

@@ -36,6 +36,21 @@ inline constexpr UiText kHostButtonsElsewhere{
     "다른 프로그램(zantorctl listen)이 이미 마우스의 호스트 측 버튼(미디어 키, 매크로, "
     "프로그램 실행)을 처리하고 있습니다. 이 창은 그 기능을 그 프로그램에 맡깁니다."};
 
+inline constexpr UiText kRecordingNeedsX11{
+    "Recording a macro captures the keyboard system-wide, which needs X11. Under Wayland, "
+    "start ZANTOR on XWayland: QT_QPA_PLATFORM=xcb zantor",
+    "매크로 녹화는 X11에서만 키보드 전체를 받을 수 있습니다. Wayland에서는 XWayland로 "
+    "실행하십시오: QT_QPA_PLATFORM=xcb zantor"};
+inline constexpr UiText kKeyboardBusy{
+    "Another program holds the keyboard; the recording did not start.",
+    "다른 프로그램이 키보드를 잡고 있어 녹화를 시작하지 못했습니다."};
+inline constexpr UiText kMacrosNotSaved{"The macros could not be saved.",
+                                        "매크로를 저장하지 못했습니다."};
+
+// The filter of the macro library dialogs, and the suffix added to a name without one.
+inline constexpr std::string_view kMacroFileFilter = "All Files(*.dat) (*.dat)";
+inline constexpr std::string_view kMacroFileSuffix = "dat";
+
 inline QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
